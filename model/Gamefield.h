@@ -1,0 +1,67 @@
+#pragma once
+
+#include "GameLinks.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// One cell of the field. -1 in a state word means absent; 0 and up is a frame or a mark.
+// The rectangle is in grid squares, right and bottom exclusive.
+struct FieldCell {
+    int32_t player = -1;
+    int32_t enemy = -1;
+    int32_t obstacle = -1;
+    int32_t trap = -1;
+    int32_t unvisited = -1;
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+
+    bool operator==(const FieldCell&) const = default;
+};
+
+struct FieldOption {
+    int32_t cell = 32;
+    int32_t obstacle = 3;
+    int32_t trap = 2;
+
+    bool operator==(const FieldOption&) const = default;
+};
+
+// The 18 x 13 board cut into rectangular cells, with the cell records, the
+// neighbour lists and the list of cells written since the last redraw.
+class GameField {
+public:
+    static constexpr int32_t Columns = 18;
+    static constexpr int32_t Rows = 13;
+
+    explicit GameField(const GameLinks& links);
+    virtual ~GameField();
+
+    GameField(const GameField&) = delete;
+    GameField& operator=(const GameField&) = delete;
+
+    void SetOption(const FieldOption& value);
+    const FieldOption& option() const { return m_option; }
+
+    void ChangeState(int32_t state);
+    void Generate();
+    void ResetCells();
+
+    const FieldCell& Cell(int32_t cell) const { return m_cells[cell]; }
+    void SetCell(int32_t cell, const FieldCell& record);
+
+    std::span<const int32_t> Changed() const;
+    void ClearChanged();
+
+    int32_t RandomCell();
+    bool IsNeighbour(int32_t cell, int32_t other) const;
+    bool HasUnvisited() const;
+
+    int32_t Grid(int32_t x, int32_t y) const { return m_grid[x][y]; }
+    std::span<const int32_t> Neighbours(int32_t cell) const;
+
+    // model-helper: add the private members and any protected steps tests need
+};

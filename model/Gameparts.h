@@ -1,0 +1,49 @@
+#pragma once
+
+#include "GameLinks.h"
+
+#include <cstdint>
+#include <vector>
+
+// The player's piece: the rules of a move, and its blink and spin.
+class GamePlayer {
+public:
+    explicit GamePlayer(const GameLinks& links);
+    virtual ~GamePlayer();
+
+    void ChangeState(int32_t state);
+    void Tick(int32_t state);
+    // 0, or the state to switch to: GameState::Cleared or GameState::Gameover.
+    int32_t Move(int32_t cell);
+
+    int32_t cellIndex() const { return m_cellIndex; }
+    int32_t cycleMoves() const { return m_cycleMoves; }
+    int32_t totalMoves() const { return m_totalMoves; }
+
+private:
+    const GameLinks& links;
+    int32_t m_cellIndex = 0;
+    int32_t m_cycleMoves = 0;
+    int32_t m_totalMoves = 0;
+};
+
+// The enemy pieces: placement, warning flashes, the chase and the dances.
+class GameEnemy {
+public:
+    explicit GameEnemy(const GameLinks& links);
+    virtual ~GameEnemy();
+
+    void SetCount(int32_t n);
+    int32_t count() const { return m_count; }
+    // Each enemy's cell, in the current order of movement.
+    const std::vector<int32_t>& cells() const { return m_cells; }
+
+    void ChangeState(int32_t state);
+    void Tick(int32_t state);
+    int32_t Chase();
+
+private:
+    const GameLinks& links;
+    int32_t m_count = 3;
+    std::vector<int32_t> m_cells;
+};
