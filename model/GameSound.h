@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 class GameSound {
 public:
     // folder ends with a path separator and holds the six wave files.
+    // The platform must outlive this object: destruction stops playback through it.
     GameSound(const std::string& folder, GamePlatform& platform);
     virtual ~GameSound();
 
@@ -24,9 +26,17 @@ public:
     bool enabled() const { return m_enabled; }
     bool failed() const { return m_failed; }
 
-    // sound-helper: add the private members
+    // Larger files are refused as a load failure, so start-up never reads unbounded data.
+    static constexpr std::size_t MaxImageSize = 16u << 20;
+
 private:
+    using Image = std::unique_ptr<std::vector<uint8_t>>;
+
+    static Image ReadImage(const std::string& path);
+
     GamePlatform& platform;
+    // Null where the file could not be opened.
+    std::array<Image, 6> images;
     bool m_enabled = true;
     bool m_failed = false;
 };
