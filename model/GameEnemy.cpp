@@ -1,1 +1,130 @@
-// placeholder: to be written
+#include "Gameparts.h"
+
+#include "GameRandom.h"
+#include "GameState.h"
+#include "Gamefield.h"
+#include "StatusOption.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int32_t DefaultCount = 3;
+// No board holds more pieces than it has squares.
+constexpr int32_t MaxCount = GameField::Columns * GameField::Rows - 1;
+constexpr int32_t FlashFrame = 4;
+constexpr int32_t DanceFrames = 4;
+constexpr int32_t HattrickBase = 5;
+
+} // namespace
+
+GameEnemy::GameEnemy(const GameLinks& links)
+    : links(links)
+{
+    SetCount(DefaultCount);
+}
+
+GameEnemy::~GameEnemy() = default;
+
+// A count the settings file brings from outside is clamped to 0..233; a start then
+// places only as many enemies as there are free cells (see ChangeState).
+void GameEnemy::SetCount(int32_t n)
+{
+    m_count = std::clamp(n, 0, MaxCount);
+    m_cells.assign(static_cast<size_t>(m_count), 0);
+}
+
+void GameEnemy::ChangeState(int32_t state)
+{
+    GameField& field = *links.field;
+    if (state == GameState::Started || state == GameState::Retrying) {
+        int32_t free = 0;
+        for (int32_t c = 0; c < field.option().cell; ++c) {
+            const FieldCell& record = field.Cell(c);
+            free += record.player == -1 && record.enemy == -1;
+        }
+        m_cells.assign(static_cast<size_t>(std::min(m_count, free)), 0);
+        for (int32_t& entry : m_cells) {
+            int32_t c = 0;
+            FieldCell record;
+            do {
+                c = field.RandomCell();
+                record = field.Cell(c);
+            } while (record.player != -1 || record.enemy != -1);
+            record.enemy = 0;
+            field.SetCell(c, record);
+            entry = c;
+        }
+    } else if (state == GameState::Cleared) {
+        const int32_t run = links.status.succeeding;
+        const int32_t base = run > 0 && run % 3 == 0 ? HattrickBase : 0;
+        for (const int32_t c : m_cells) {
+            FieldCell record = field.Cell(c);
+            record.enemy = links.random.Below(DanceFrames) + base;
+            field.SetCell(c, record);
+        }
+    } else if (state == GameState::Gameover) {
+        for (const int32_t c : m_cells) {
+            FieldCell record = field.Cell(c);
+            record.enemy = 0;
+            field.SetCell(c, record);
+        }
+    }
+}
+
+void GameEnemy::Tick(int32_t state)
+{
+    GameField& field = *links.field;
+    if (state == GameState::Started || state == GameState::Retrying) {
+        const auto flashing = std::min(m_cells.size(), static_cast<size_t>(links.player->cycleMoves()));
+        for (size_t i = 0; i < flashing; ++i) {
+            FieldCell record = field.Cell(m_cells[i]);
+            record.enemy = record.enemy == 0 ? FlashFrame : 0;
+            field.SetCell(m_cells[i], record);
+        }
+    } else if (state == GameState::Cleared) {
+        for (const int32_t c : m_cells) {
+            FieldCell record = field.Cell(c);
+            ++record.enemy;
+            if (record.enemy == DanceFrames)
+                record.enemy = 0;
+            else if (record.enemy == HattrickBase + DanceFrames)
+                record.enemy = HattrickBase;
+            field.SetCell(c, record);
+        }
+    }
+}
+
+int32_t GameEnemy::Chase()
+{
+    GameField& field = *links.field;
+    const FieldCell& player = field.Cell(links.player->cellIndex());
+    const int32_t px = (player.left + player.right - 1) / 2;
+    const int32_t py = (player.top + player.bottom - 1) / 2;
+
+    for (int32_t& own : m_cells) {
+        // The square nearest to the player's centre in the ring around the enemy's cell.
+        const FieldCell& enemy = field.Cell(own);
+        const int32_t tx = std::clamp(px, enemy.left - 1, enemy.right);
+        const int32_t ty = std::clamp(py, enemy.top - 1, enemy.bottom);
+        int32_t g = field.Grid(tx, ty);
+        if (field.Cell(g).player >= 0 || field.Cell(g).enemy >= 0)
+            g = own;
+
+        FieldCell record = field.Cell(own);
+        record.enemy = -1;
+        field.SetCell(own, record);
+        record = field.Cell(g);
+        record.enemy = 0;
+        field.SetCell(g, record);
+        own = g;
+    }
+
+    const auto count = static_cast<int32_t>(m_cells.size());
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t j = links.random.Below(count);
+        std::swap(m_cells[i], m_cells[j]);
+    }
+    return count;
+}

@@ -2,6 +2,7 @@
 
 #include "GameLinks.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -63,5 +64,35 @@ public:
     int32_t Grid(int32_t x, int32_t y) const { return m_grid[x][y]; }
     std::span<const int32_t> Neighbours(int32_t cell) const;
 
-    // model-helper: add the private members and any protected steps tests need
+protected:
+    struct CellRect {
+        int32_t left = 0;
+        int32_t top = 0;
+        int32_t right = 0;
+        int32_t bottom = 0;
+    };
+
+    // Gives the cells these rectangles (one per cell, covering the board without
+    // overlap), then fills the grid and builds the neighbour lists from them.
+    void InstallRectangles(std::span<const CellRect> rects);
+    bool CheckReachable() const;
+
+private:
+    void Partition();
+    void PlaceObstaclesAndTraps();
+    void MarkObstaclesAndTraps(std::span<const int32_t> order);
+    void PlaceConnected();
+    void ReachWalk(int32_t cell, int32_t steps, std::vector<bool>& reached) const;
+    void AppendRow(int32_t cell, int32_t y, int32_t left, int32_t right);
+    void AppendColumn(int32_t cell, int32_t x, int32_t top, int32_t bottom);
+
+    const GameLinks& links;
+    FieldOption m_option;
+    std::vector<FieldCell> m_cells;
+    std::array<std::array<int32_t, Rows>, Columns> m_grid{};
+    std::vector<int32_t> m_neighbourCounts;
+    std::vector<std::vector<int32_t>> m_neighbours;
+    int32_t m_changedCount = 0;
+    std::vector<int32_t> m_changed;
+    std::vector<uint8_t> m_changedFlags;
 };
