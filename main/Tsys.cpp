@@ -1,1 +1,149 @@
-// placeholder: to be written
+#include "Tsys.h"
+#include "ui_Tsys.h"
+
+#include "GameRandom.h"
+#include "GameState.h"
+#include "Program.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenu>
+#include <QTimer>
+
+TSys::TSys(GameRandom& random, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                      | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                      | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::TSys>())
+    , links{random, m_statusOption}
+{
+    ui->setupUi(this);
+
+    PopupMenu = new QMenu(this);
+    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    PopupMenu->addAction(ui->PopupMenu_Start);
+    PopupMenu->addAction(ui->PopupMenu_Retry);
+    PopupMenu->addSeparator();
+    PopupMenu->addAction(ui->PopupMenu_Status);
+    PopupMenu->addAction(ui->PopupMenu_Option);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(100);
+
+    ChrImgList.load(QStringLiteral(":/images/tiles.png"));
+    JointHImgList.load(QStringLiteral(":/images/joints_h.png"));
+    JointVImgList.load(QStringLiteral(":/images/joints_v.png"));
+
+    // Bound per item so that shortcut keys reach the same handler as menu clicks.
+    const auto bind = [this](QAction* item, void (TSys::*handler)(QAction*)) {
+        connect(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
+    };
+    for (QAction* item : {ui->MainMenu_Game_Start, ui->MainMenu_Game_Retry, ui->MainMenu_Game_Status,
+                          ui->MainMenu_Game_Option, ui->MainMenu_Game_Exit})
+        bind(item, &TSys::MainMenu_GameClick);
+    for (QAction* item : {ui->MainMenu_Help_Help, ui->MainMenu_Help_About})
+        bind(item, &TSys::MainMenu_HelpClick);
+    for (QAction* item : {ui->PopupMenu_Start, ui->PopupMenu_Retry, ui->PopupMenu_Status, ui->PopupMenu_Option})
+        bind(item, &TSys::PopupMenuClick);
+    connect(Timer, &QTimer::timeout, this, &TSys::TimerTimer);
+    ui->Client->installEventFilter(this);
+
+    FormCreate();
+}
+
+TSys::~TSys()
+{
+    FormDestroy();
+}
+
+void TSys::AttachDialogs(TOptionDialog* option, TAboutDialog* about, TStatusDialog* status)
+{
+    OptionDialog = option;
+    AboutDialog = about;
+    StatusDialog = status;
+}
+
+QWidget* TSys::client() const
+{
+    return ui->Client;
+}
+
+void TSys::FormCreate()
+{
+    QGuiApplication::setApplicationDisplayName(TitleText);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive)
+            ApplicationActivate();
+        else if (s == Qt::ApplicationInactive)
+            ApplicationDeactivate();
+    });
+
+    m_offscreen = std::make_unique<QPixmap>(BufferRect.size());
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    canvasFont = QFont(QStringLiteral("Comic Sans MS"));
+    // Whatever face stands in, size it so its character cell is 32 pixels high.
+    for (int pixels = 40; pixels > 8; --pixels) {
+        canvasFont.setPixelSize(pixels);
+        if (QFontMetrics(canvasFont).height() <= 32)
+            break;
+    }
+    canvasFontColour = Qt::white;
+    m_offscreen->fill(QColor(0, 64, 0));
+
+    setWindowTitle(TitleText);
+    ui->Client->setFixedSize(BufferRect.size());
+    ui->Client->setAutoFillBackground(false);
+    ui->Client->setAttribute(Qt::WA_OpaquePaintEvent);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 64, 0));
+    ui->Client->setPalette(palette);
+
+    m_player = std::make_unique<GamePlayer>(links);
+    links.player = m_player.get();
+    m_enemy = std::make_unique<GameEnemy>(links);
+    links.enemy = m_enemy.get();
+    m_field = std::make_unique<GameField>(links);
+    links.field = m_field.get();
+    m_sound = std::make_unique<GameSound>(SoundFolderPath.toStdString(), platform);
+
+    LoadSettings();
+    Timer->start();
+    SetState(GameState::Waiting, false);
+}
+
+void TSys::FormDestroy()
+{
+    Timer->stop();
+    SaveSettings();
+    m_sound.reset();
+    m_field.reset();
+    links.field = nullptr;
+    m_enemy.reset();
+    links.enemy = nullptr;
+    m_player.reset();
+    links.player = nullptr;
+    m_offscreen.reset();
+}
+
+void TSys::closeEvent(QCloseEvent* event)
+{
+    // A close that arrives from inside a running state change waits for the next request.
+    if (m_changing || !SetState(GameState::Quitting, false))
+        event->ignore();
+    else
+        event->accept();
+}
+
+void TSys::ApplicationActivate()
+{
+    SetBusy(false);
+}
+
+void TSys::ApplicationDeactivate()
+{
+    SetBusy(true);
+}

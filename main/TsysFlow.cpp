@@ -1,1 +1,238 @@
-// placeholder: to be written
+#include "Tsys.h"
+#include "ui_Tsys.h"
+
+#include "AboutDialog.h"
+#include "GameState.h"
+#include "OptionDialog.h"
+#include "Program.h"
+#include "StatusDialog.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QThread>
+
+namespace {
+
+bool InPattern(int32_t state)
+{
+    return state == GameState::Started || state == GameState::Retrying;
+}
+
+}
+
+bool TSys::SetState(int32_t newState, bool skipConfirm)
+{
+    // Events are processed inside a change; a change must never start inside another.
+    if (m_changing)
+        return false;
+    m_changing = true;
+    SetBusy(true);
+    const int32_t oldState = m_state;
+    const bool go = skipConfirm || ConfirmChange(oldState, newState);
+    if (go) {
+        UpdateStatistics(oldState, newState);
+        EnterState(oldState, newState);
+        m_state = newState;
+    }
+    QCoreApplication::processEvents();
+    m_changing = false;
+    SetBusy(false);
+    return go;
+}
+
+bool TSys::ConfirmChange(int32_t oldState, int32_t newState)
+{
+    if (!m_systemOption.confirm || !InPattern(oldState))
+        return true;
+    switch (newState) {
+    case GameState::Started:
+        return AskQuestion(QStringLiteral("Starting new pattern."), QStringLiteral("Confirmation"));
+    case GameState::Retrying:
+        return AskQuestion(QStringLiteral("Retrying currnt pattern."), QStringLiteral("Confirmation"));
+    case GameState::Quitting:
+        return AskQuestion(QStringLiteral("Quiting the application."), QStringLiteral("Confirmation"));
+    default:
+        return true;
+    }
+}
+
+bool TSys::AskQuestion(const QString& statement, const QString& caption)
+{
+    QCoreApplication::processEvents();
+    QMessageBox box(QMessageBox::Question, caption,
+                    statement + LineBreak + LineBreak + QStringLiteral("Sure?"),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void TSys::UpdateStatistics(int32_t oldState, int32_t newState)
+{
+    StatusOption& s = m_statusOption;
+    const auto abandon = [&] {
+        if (InPattern(oldState) && links.player->totalMoves() > 0) {
+            ++s.gameover;
+            s.succeeding = 0;
+        }
+    };
+    switch (newState) {
+    case GameState::Started:
+        ++s.start;
+        abandon();
+        break;
+    case GameState::Retrying:
+        ++s.retry;
+        if (s.succeeding == 3 || oldState == GameState::Cleared)
+            s.succeeding = 0;
+        abandon();
+        break;
+    case GameState::Cleared:
+        ++s.clear;
+        ++s.succeeding;
+        if (s.succeeding == 3)
+            ++s.hattrick;
+        s.maxSucceeding = std::max(s.maxSucceeding, s.succeeding);
+        break;
+    case GameState::Gameover:
+        ++s.gameover;
+        s.succeeding = 0;
+        break;
+    case GameState::Quitting:
+        abandon();
+        break;
+    default:
+        break;
+    }
+}
+
+void TSys::EnterState(int32_t oldState, int32_t newState)
+{
+    const QColor white(255, 255, 255);
+    switch (newState) {
+    case GameState::Waiting:
+        SetRetryEnabled(false);
+        DrawWaitingScreen();
+        DrawMessage(QStringLiteral("Waiting to be started."), white);
+        break;
+    case GameState::Started:
+        SetRetryEnabled(true);
+        DrawMessage(QStringLiteral("S t a r t e d ."), white);
+        m_sound->Play(oldState == GameState::Waiting ? 1 : 2);
+        break;
+    case GameState::Retrying:
+        DrawMessage(QStringLiteral("R e t r y i n g ."), white);
+        m_sound->Play(3);
+        break;
+    case GameState::Cleared: {
+        const int32_t run = m_statusOption.succeeding;
+        if (run != 0 && run % 3 == 0) {
+            // Let the clearing move show before the pause that builds up to the fanfare.
+            QCoreApplication::processEvents();
+            QThread::msleep(800);
+            DrawMessage(QStringLiteral("H a t  T r i c k !!!"), QColor(255, 255, 128));
+            m_sound->Play(6);
+        } else {
+            DrawMessage(QStringLiteral("C l e a r e d !"), QColor(255, 255, 0));
+            m_sound->Play(4);
+        }
+        break;
+    }
+    case GameState::Gameover:
+        DrawMessage(QStringLiteral("G a m e o v e r ."), QColor(255, 128, 0));
+        m_sound->Play(5);
+        break;
+    default:
+        break;
+    }
+    links.field->ChangeState(newState);
+    links.player->ChangeState(newState);
+    links.enemy->ChangeState(newState);
+    DrawChangedCells(false);
+}
+
+void TSys::SetRetryEnabled(bool enabled)
+{
+    ui->MainMenu_Game_Retry->setEnabled(enabled);
+    ui->PopupMenu_Retry->setEnabled(enabled);
+}
+
+void TSys::SetBusy(bool on)
+{
+    m_busyCount = on ? m_busyCount + 1 : 0;
+    if (m_busyCount < 0)
+        m_busyCount = 0;
+}
+
+void TSys::MainMenu_GameClick(QAction* sender)
+{
+    if (m_changing)
+        return;
+    if (sender == ui->MainMenu_Game_Start)
+        SetState(GameState::Started, false);
+    else if (sender == ui->MainMenu_Game_Retry)
+        SetState(GameState::Retrying, false);
+    else if (sender == ui->MainMenu_Game_Status)
+        StatusCommand();
+    else if (sender == ui->MainMenu_Game_Option)
+        OptionCommand();
+    else if (sender == ui->MainMenu_Game_Exit)
+        close();
+}
+
+void TSys::PopupMenuClick(QAction* sender)
+{
+    if (sender == ui->PopupMenu_Start)
+        MainMenu_GameClick(ui->MainMenu_Game_Start);
+    else if (sender == ui->PopupMenu_Retry)
+        MainMenu_GameClick(ui->MainMenu_Game_Retry);
+    else if (sender == ui->PopupMenu_Status)
+        MainMenu_GameClick(ui->MainMenu_Game_Status);
+    else if (sender == ui->PopupMenu_Option)
+        MainMenu_GameClick(ui->MainMenu_Game_Option);
+}
+
+void TSys::StatusCommand()
+{
+    SetBusy(true);
+    StatusDialog->SetStatusOption(m_statusOption);
+    QCoreApplication::processEvents();
+    StatusDialog->exec();
+    SetBusy(false);
+}
+
+void TSys::OptionCommand()
+{
+    SetBusy(true);
+    OptionDialog->SetFieldOption(links.field->option());
+    OptionDialog->SetSystemOption(m_systemOption);
+    OptionDialog->SetEnemyCount(links.enemy->count());
+    OptionDialog->SetSoundEnabled(m_sound->enabled());
+    OptionDialog->SetSoundUnavailable(m_sound->failed());
+    QCoreApplication::processEvents();
+    if (OptionDialog->exec() == QDialog::Accepted) {
+        m_systemOption = OptionDialog->GetSystemOption();
+        m_sound->SetEnabled(OptionDialog->GetSoundEnabled());
+        const FieldOption fieldOption = OptionDialog->GetFieldOption();
+        const int32_t enemyCount = OptionDialog->GetEnemyCount();
+        bool changed = fieldOption != links.field->option() || enemyCount != links.enemy->count();
+        if (changed && m_systemOption.confirm)
+            changed = AskQuestion(QStringLiteral("Starting new pattern with modified settings."),
+                                  QStringLiteral("Confirmation"));
+        if (changed) {
+            links.field->SetOption(fieldOption);
+            links.enemy->SetCount(enemyCount);
+            SetState(GameState::Started, true);
+        }
+    }
+    SetBusy(false);
+}
+
+void TSys::TimerTimer()
+{
+    if (m_busyCount > 0)
+        return;
+    links.player->Tick(m_state);
+    links.enemy->Tick(m_state);
+    DrawChangedCells(true);
+    QCoreApplication::processEvents();
+}

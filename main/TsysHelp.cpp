@@ -1,1 +1,38 @@
-// placeholder: to be written
+#include "Tsys.h"
+#include "ui_Tsys.h"
+
+#include "AboutDialog.h"
+#include "Program.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+void TSys::MainMenu_HelpClick(QAction* sender)
+{
+    if (m_changing)
+        return;
+    if (sender == ui->MainMenu_Help_Help) {
+        SetBusy(true);
+        if (AskQuestion(QStringLiteral("Opening HTML help."), QStringLiteral("Help"))) {
+            // The desktop opener reports success even for a missing file, so look first.
+            const bool opened = QFileInfo(HelpFilePath).isFile()
+                && QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath));
+            if (!opened) {
+                QCoreApplication::processEvents();
+                QMessageBox::warning(this, QStringLiteral("Help"),
+                                     QStringLiteral("Failed to open help file.") + LineBreak + LineBreak
+                                         + QStringLiteral("Open following file by yourself.") + LineBreak
+                                         + QLatin1Char('`') + HelpFilePath + QLatin1Char('`'));
+            }
+        }
+        SetBusy(false);
+    } else if (sender == ui->MainMenu_Help_About) {
+        SetBusy(true);
+        QCoreApplication::processEvents();
+        AboutDialog->exec();
+        SetBusy(false);
+    }
+}

@@ -1,1 +1,74 @@
-// placeholder: to be written
+#include "Tsys.h"
+#include "ui_Tsys.h"
+
+#include "GameState.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+
+bool TSys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != ui->Client)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint:
+        FormPaint(static_cast<QPaintEvent*>(event)->rect());
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        // The second press of a double click is a click of its own.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = mouse->position().toPoint();
+        FormMouseDown(mouse->button(), at.x(), at.y());
+        return true;
+    }
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
+}
+
+void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
+{
+    if (button != Qt::LeftButton || m_changing)
+        return;
+    if (m_state == GameState::Started || m_state == GameState::Retrying) {
+        // Offset before dividing so that clicks left of or above the field truncate to -1.
+        const int column = (x + 22) / 30 - 1;
+        const int row = (y + 20) / 28 - 1;
+        if (column < 0 || column >= GameField::Columns || row < 0 || row >= GameField::Rows)
+            return;
+        const int32_t result = links.player->Move(links.field->Grid(column, row));
+        DrawChangedCells(false);
+        if (result != 0)
+            SetState(result, false);
+    } else if (m_state == GameState::Waiting) {
+        if (std::abs(x - 278) <= 13 && std::abs(y - 190) <= 12)
+            SetState(GameState::Started, false);
+    }
+}
+
+void TSys::keyPressEvent(QKeyEvent* event)
+{
+    FormKeyDown(event->key());
+    QMainWindow::keyPressEvent(event);
+}
+
+void TSys::FormKeyDown(int key)
+{
+    if (key == Qt::Key_Space) {
+        if (ui->MainMenu_Game_Start->isEnabled())
+            MainMenu_GameClick(ui->MainMenu_Game_Start);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (ui->MainMenu_Game_Retry->isEnabled())
+            MainMenu_GameClick(ui->MainMenu_Game_Retry);
+    }
+}
+
+void TSys::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (ui->Client->geometry().contains(ui->Client->parentWidget()->mapFrom(this, event->pos())))
+        PopupMenu->exec(event->globalPos());
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "DesktopPlatform.h"
+#include "GameLinks.h"
+#include "Gamefield.h"
+#include "Gameparts.h"
+#include "GameSound.h"
+#include "StatusOption.h"
+#include "SystemOption.h"
+
+#include <QColor>
+#include <QFont>
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <memory>
+
+namespace Ui {
+class TSys;
+}
+class QMenu;
+class QPainter;
+class QTimer;
+class GameRandom;
+class TOptionDialog;
+class TAboutDialog;
+class TStatusDialog;
+
+// The main window: start and end of the program, game flow, input, help, drawing and
+// the settings file. One class, split over a few files by concern.
+class TSys : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // random is the model's one random source; tests hand in a scripted one.
+    explicit TSys(GameRandom& random, QWidget* parent = nullptr);
+    ~TSys() override;
+
+    // The dialogs are created after the main window, so they join afterwards.
+    void AttachDialogs(TOptionDialog* option, TAboutDialog* about, TStatusDialog* status);
+
+    // Game flow
+    bool SetState(int32_t newState, bool skipConfirm);
+    void SetBusy(bool on);
+
+    // Drawing
+    void DrawChangedCells(bool piecesOnly);
+    void DrawWaitingScreen();
+    void DrawMessage(const QString& text, const QColor& colour);
+
+    // Settings file
+    bool LoadSettings();
+    bool SaveSettings();
+
+    int32_t state() const { return m_state; }
+    int32_t busyCount() const { return m_busyCount; }
+    const SystemOption& systemOption() const { return m_systemOption; }
+    const StatusOption& statusOption() const { return m_statusOption; }
+    const QPixmap& offscreen() const { return *m_offscreen; }
+    GameField* field() const { return links.field; }
+    GamePlayer* player() const { return links.player; }
+    GameEnemy* enemy() const { return links.enemy; }
+    GameSound* sound() const { return m_sound.get(); }
+    QWidget* client() const;
+    QMenu* popupMenu() const { return PopupMenu; }
+
+public slots:
+    void MainMenu_GameClick(QAction* sender);
+    void PopupMenuClick(QAction* sender);
+    void MainMenu_HelpClick(QAction* sender);
+    void TimerTimer();
+    void ApplicationActivate();
+    void ApplicationDeactivate();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void FormPaint(const QRect& area);
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormKeyDown(int key);
+
+    bool ConfirmChange(int32_t oldState, int32_t newState);
+    void UpdateStatistics(int32_t oldState, int32_t newState);
+    void EnterState(int32_t oldState, int32_t newState);
+    void SetRetryEnabled(bool enabled);
+    void StatusCommand();
+    void OptionCommand();
+    bool AskQuestion(const QString& statement, const QString& caption);
+    static void DrawImage(QPainter& painter, const QPixmap& sheet, int index, QSize size, int x, int y);
+    void CopyToWindow(const QRect& area);
+
+    std::unique_ptr<Ui::TSys> ui;
+    QMenu* PopupMenu = nullptr;
+    QTimer* Timer = nullptr;
+    QPixmap ChrImgList;
+    QPixmap JointHImgList;
+    QPixmap JointVImgList;
+    QFont canvasFont;
+    QColor canvasFontColour;
+
+    int32_t m_state = 0;
+    int32_t m_busyCount = 0;
+    SystemOption m_systemOption;
+    StatusOption m_statusOption;
+    std::unique_ptr<QPixmap> m_offscreen;
+
+    // Set while a state change runs, so input delivered from inside it is ignored.
+    bool m_changing = false;
+
+    GameLinks links;
+    DesktopPlatform platform;
+    std::unique_ptr<GamePlayer> m_player;
+    std::unique_ptr<GameEnemy> m_enemy;
+    std::unique_ptr<GameField> m_field;
+    std::unique_ptr<GameSound> m_sound;
+
+    TOptionDialog* OptionDialog = nullptr;
+    TAboutDialog* AboutDialog = nullptr;
+    TStatusDialog* StatusDialog = nullptr;
+};
