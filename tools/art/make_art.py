@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Builds every picture of Tarvik from the text pixel maps in this file.
 
-Run it from anywhere: python3 tools/art/make_art.py
+Run it from anywhere: python3 tools/art/make_art.py [--preview DIR]
 It rewrites assets/images/*.png and checks the results; commit both.
+With --preview it also writes enlarged sheets to DIR for looking at: every
+tile on the cell colour the game puts under it, the dialog pictures, the icon.
 
 Each map is a list of equal-length strings, one character per pixel, looked
 up in PALETTE ('.' is transparent). Every PNG is RGBA whose alpha is only 0 or
@@ -151,28 +153,28 @@ HAT = [
 
 TREE = [
     "..........................",
-    "..........KKKKKK..........",
-    "......KKKKTTTTTTKKKK......",
-    ".....KTTTTTTTTTTTTTTK.....",
-    "....KTTTTRRTTTTTTTTTTK....",
-    "...KTTTTKRRKTTTTTTTTTTK...",
-    "...KTTTTTKKTTTTTTRRTTTK...",
-    "..KTTTTTTTTTTTTTKRRKTTTK..",
-    "..KTTTTTTTTTTTTTTKKTTTTK..",
-    "..KTTTTTTTRRTTTTTTTTTTtK..",
-    "..KtTTTTTKRRKTTTTTTTTTtK..",
-    "..KtTTTTTTKKTTTTTTRRTttK..",
-    "...KtTRRTTTTTTTTTKRRKtK...",
-    "...KttKRRKTTTTTTTtKKttK...",
-    "....KttKKttTTTTTtttttK....",
-    ".....KKtttttKKKtttttKK....",
-    ".......KKKKKBBBKKKKK......",
-    "...........KBBBK..........",
-    "...........KBBBK..........",
-    "...........KBBBK..........",
-    "..........KBBBBBK.........",
-    ".........KBBKKKBBK........",
-    ".........KKK...KKK........",
+    "...........KKKK...........",
+    "..........KKKTTK..........",
+    ".........KKRRKTTK.........",
+    ".....KKKKTKRRKTTTKKKK.....",
+    "....KTTTTTTKKTTTTKKTTK....",
+    "...KTTTTTTTTTTTTKRRKTtK...",
+    "..KTTKKTTTTTTTTTKRRKTttK..",
+    "..KTKRRKTTTTTTTTTKKTTttK..",
+    "..KTKRRKTTTTTTTTTTTTTttK..",
+    "..KTTKKTTTTTTKKTTTTTtttK..",
+    "...KTTTTTTTTKRRKTTTKKtK...",
+    "....KTTTKKTTKRRKTTKRRK....",
+    "....KTTKRRKtTKKTTTKRRK....",
+    ".....KTKRRKtKKTTTttKK.....",
+    ".....KttKKttKKttttttK.....",
+    "......KKKKKBBBKKKKKK......",
+    "..........KBBBK...........",
+    "..........KBBBK...........",
+    "..........KBBBK...........",
+    ".........KBBBBBK..........",
+    "........KBBKKKBBK.........",
+    ".........KK...KK..........",
     "..........................",
 ]
 
@@ -311,7 +313,7 @@ ICON32_QUARTERS = {
         "pKGKGKpKGKGKp",
         "ppKKKpppKKKpp",
         "ppppppppppppp",
-        "pppppPPPppppp",
+        "pppppMMMppppp",
         "ppppKpKpKpppp",
         "pppppKpKppppp",
         "ppppppppppppp",
@@ -483,10 +485,6 @@ def side_by_side(grids):
     return [''.join(rows) for rows in zip(*grids)]
 
 
-def stacked(grids):
-    return [row for grid in grids for row in grid]
-
-
 def scaled(grid, k):
     return [''.join(ch * k for ch in row) for row in grid for _ in range(k)]
 
@@ -527,7 +525,7 @@ def build_tiles():
     tiles.append(centred(centred(hopping, 24, 24), TILE_W, TILE_H))
     tiles += spin_frames(HAT)
     tiles += [TREE, POND, RICE, paste(RICE, SPARKLES, 0, 0)]
-    return tiles, duck
+    return tiles
 
 
 def build_joints():
@@ -585,7 +583,7 @@ def build_cell_picture():
     return pic
 
 
-def build_pictures(tiles, duck):
+def build_pictures(tiles):
     def on_cell(tile, colour):
         return paste(framed_cell(colour), tile, (PICTURE_W - TILE_W) // 2,
                      (PICTURE_H - TILE_H) // 2)
@@ -669,14 +667,19 @@ def check_tiles(tiles):
         # A transparent rim lets the cell colour show round every picture.
         assert min(xs) >= 1 and max(xs) <= TILE_W - 2, f"tile {i} touches a side"
         assert min(ys) >= 1 and max(ys) <= TILE_H - 2, f"tile {i} touches top or bottom"
+    # Frames 0..3 of each spinning piece: every step, and back from 3 to 0, is
+    # the 24 x 24 middle turned a quarter clockwise, (x, y) -> (23 - y, x).
     for first in (0, 5, 10):
-        for k in range(1, 4):
-            a, b = tiles[first + k - 1], tiles[first + k]
-            # Turning the 24 x 24 middle a quarter clockwise: (x, y) -> (23 - y, x).
+        for k in range(4):
+            a, b = tiles[first + k], tiles[first + (k + 1) % 4]
+            assert a != b, f"tile {first + k} does not turn"
             for y in range(24):
                 for x in range(24):
-                    assert b[x][1 + 23 - y] == a[y][1 + x], f"tile {first + k} is not a quarter turn"
-            assert a[0][0] == '.' and all(r[0] == '.' and r[-1] == '.' for r in b)
+                    assert b[x][1 + 23 - y] == a[y][1 + x], \
+                        f"tile {first + (k + 1) % 4} is not a quarter turn of tile {first + k}"
+    # The blink and the hop must differ from the still frame they alternate with.
+    for still, moved in ((0, 4), (5, 9)):
+        assert tiles[still] != tiles[moved]
 
 
 def check_png(path, grid):
@@ -692,7 +695,29 @@ def check_png(path, grid):
 # ---------------------------------------------------------------- main
 
 
+# The colour of the cell each tile is drawn on in the game.
+TILE_CELLS = 'ppppp' + 'y' * 9 + 'o' + 'g' * 3
+
+
+def write_previews(folder, tiles, pictures, icons):
+    os.makedirs(folder, exist_ok=True)
+    gap = lambda grid: [row + 'd' for row in grid]
+    sheets = {
+        'preview_tiles': side_by_side([gap(filled(t, c)) for t, c in zip(tiles, TILE_CELLS)]),
+        'preview_pictures': side_by_side([gap(centred(p, 36, 32, 'd')) for p in pictures.values()]),
+        'preview_icons': side_by_side([gap(centred(scaled(icons[16], 2), 32, 32)), gap(icons[32])]),
+    }
+    for name, grid in sheets.items():
+        with open(os.path.join(folder, name + '.png'), 'wb') as f:
+            f.write(png_bytes(scaled(grid, 8)))
+
+
 def main():
+    if not __debug__:
+        sys.exit("the checks are asserts: run without -O")
+    args = sys.argv[1:]
+    if args and (len(args) != 2 or args[0] != '--preview'):
+        sys.exit("usage: make_art.py [--preview DIR]")
     root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..'))
     out_dir = os.path.join(root, 'assets', 'images')
     os.makedirs(out_dir, exist_ok=True)
@@ -700,7 +725,7 @@ def main():
     for name, grid in (('CAT', CAT), ('DUCK', DUCK), ('HAT', HAT)):
         check_rect(grid, name)
         assert size(grid) == (22, 22), f"{name} must be 22 x 22"
-    tiles, duck = build_tiles()
+    tiles = build_tiles()
     check_tiles(tiles)
 
     joints_h, joints_v = build_joints()
@@ -710,7 +735,7 @@ def main():
     assert joints_h[1] == mirror_tb(joints_h[0]) and joints_v[1] == mirror_lr(joints_v[0])
 
     icons = build_icons()
-    pictures = build_pictures(tiles, duck)
+    pictures = build_pictures(tiles)
 
     images = {'tiles': side_by_side(tiles),
               'joints_h': side_by_side(joints_h),
@@ -734,6 +759,9 @@ def main():
         if name.startswith('icon') or name in pictures:
             assert alphas == {255}, f"{name} must be fully opaque"
     print(f"wrote {len(images)} images to {os.path.relpath(out_dir)}")
+    if args:
+        write_previews(args[1], tiles, pictures, icons)
+        print(f"wrote previews to {args[1]}")
     return 0
 
 
