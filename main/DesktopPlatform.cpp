@@ -1,1 +1,90 @@
-// placeholder: to be written
+#include "DesktopPlatform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <climits>
+
+namespace {
+
+constexpr int Channel = 0;
+
+} // namespace
+
+DesktopPlatform::DesktopPlatform() = default;
+
+DesktopPlatform::~DesktopPlatform()
+{
+    if (audio != Audio::Open)
+        return;
+    Mix_HaltChannel(-1);
+    FreeChunks();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool DesktopPlatform::OpenAudio()
+{
+    if (audio != Audio::Unopened)
+        return audio == Audio::Open;
+
+    audio = Audio::Unavailable;
+    // Otherwise SDL swallows SIGINT and SIGTERM and the game cannot be ended by them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    // A small buffer keeps a sound close to the click that caused it.
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    // One channel: a new sound cuts off the one still playing.
+    Mix_AllocateChannels(1);
+    audio = Audio::Open;
+    return true;
+}
+
+void DesktopPlatform::FreeChunks()
+{
+    for (const auto& [key, chunk] : chunks) {
+        if (chunk)
+            Mix_FreeChunk(chunk);
+    }
+    chunks.clear();
+}
+
+void DesktopPlatform::PlaySound(const uint8_t* image, size_t size)
+{
+    if (!OpenAudio())
+        return;
+    Mix_HaltChannel(Channel);
+    if (!image || size == 0)
+        return;
+
+    auto [it, added] = chunks.try_emplace({image, size}, nullptr);
+    if (added && size <= static_cast<size_t>(INT_MAX)) {
+        SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(size));
+        it->second = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    }
+    if (it->second)
+        Mix_PlayChannel(Channel, it->second, 0);
+}
+
+void DesktopPlatform::StopSound()
+{
+    if (audio != Audio::Open)
+        return;
+    Mix_HaltChannel(Channel);
+    FreeChunks();
+}
+
+void DesktopPlatform::ShowError(const std::string& text)
+{
+    // Let the window repaint before the box covers it.
+    QApplication::processEvents();
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Error"),
+                         QString::fromStdString(text));
+}

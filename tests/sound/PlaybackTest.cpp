@@ -1,0 +1,213 @@
+#include "DesktopPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <numbers>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int Rate = 44100;
+constexpr double Low = 440.0;
+constexpr double High = 880.0;
+
+// A mono 16-bit wave image of a sine tone, faded in and out.
+std::vector<uint8_t> ToneImage(double frequency, double seconds)
+{
+    const auto frames = static_cast<uint32_t>(seconds * Rate);
+    std::vector<uint8_t> b;
+    b.reserve(44 + frames * 2);
+    auto put = [&b](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    auto tag = [&b](const char* t) {
+        for (int i = 0; i < 4; ++i)
+            b.push_back(static_cast<uint8_t>(t[i]));
+    };
+    tag("RIFF"); put(36 + frames * 2, 4); tag("WAVE");
+    tag("fmt "); put(16, 4); put(1, 2); put(1, 2); put(Rate, 4); put(Rate * 2, 4); put(2, 2); put(16, 2);
+    tag("data"); put(frames * 2, 4);
+    for (uint32_t i = 0; i < frames; ++i) {
+        const double fade = std::min({1.0, i / 220.0, (frames - i) / 220.0});
+        const double s = 0.5 * fade * std::sin(2 * std::numbers::pi * frequency * i / Rate);
+        put(static_cast<uint16_t>(static_cast<int16_t>(std::lround(s * 32767))), 2);
+    }
+    return b;
+}
+
+enum class Heard { Silence, Low, High, Sound };
+
+std::ostream& operator<<(std::ostream& out, Heard heard)
+{
+    static const char* const names[]{"silence", "low tone", "high tone", "other sound"};
+    return out << names[static_cast<int>(heard)];
+}
+
+// Labels short windows of the mixed output (stereo, 16-bit) by level and by which test
+// tone carries most of the energy, and merges them into runs.
+std::vector<std::pair<Heard, int>> Listen(const std::vector<int16_t>& stereo)
+{
+    constexpr std::size_t Window = 1024;
+    std::vector<std::pair<Heard, int>> runs;
+    for (std::size_t at = 0; at + 2 * Window <= stereo.size(); at += 2 * Window) {
+        double energy = 0;
+        auto share = [&](double frequency) {
+            const double k = 2 * std::cos(2 * std::numbers::pi * frequency / Rate);
+            double s1 = 0, s2 = 0;
+            for (std::size_t i = 0; i < Window; ++i) {
+                const double s0 = stereo[at + 2 * i] / 32768.0 + k * s1 - s2;
+                s2 = s1;
+                s1 = s0;
+            }
+            const double power = s1 * s1 + s2 * s2 - k * s1 * s2;
+            return 2 * power / (Window * Window) / energy;
+        };
+        for (std::size_t i = 0; i < Window; ++i)
+            energy += std::pow(stereo[at + 2 * i] / 32768.0, 2);
+        energy /= Window;
+
+        Heard heard = Heard::Sound;
+        if (energy < 1e-6)
+            heard = Heard::Silence;
+        else if (share(Low) > 0.8)
+            heard = Heard::Low;
+        else if (share(High) > 0.8)
+            heard = Heard::High;
+        if (!runs.empty() && runs.back().first == heard)
+            ++runs.back().second;
+        else
+            runs.emplace_back(heard, 1);
+    }
+    return runs;
+}
+
+// What was heard in order, without the silence before the first sound and without
+// single mixed windows where one sound gives way to the next.
+std::vector<Heard> Sequence(const std::vector<std::pair<Heard, int>>& runs)
+{
+    std::vector<Heard> seq;
+    for (const auto& [heard, windows] : runs) {
+        if (heard == Heard::Sound && windows == 1)
+            continue;
+        if (heard == Heard::Silence && seq.empty())
+            continue;
+        if (seq.empty() || seq.back() != heard)
+            seq.push_back(heard);
+    }
+    return seq;
+}
+
+// Each test gets its own output file: ctest runs test cases in parallel processes.
+class PlaybackTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        output = fs::temp_directory_path()
+            / ("tarvik-disk-audio-" + std::to_string(::getpid()) + ".raw");
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+        platform = std::make_unique<DesktopPlatform>();
+    }
+    void TearDown() override { fs::remove(output); }
+
+    // Closing the device flushes the output file.
+    std::vector<std::pair<Heard, int>> Recorded()
+    {
+        platform.reset();
+        std::ifstream in(output, std::ios::binary);
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+        std::vector<int16_t> samples(bytes.size() / 2);
+        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+        return Listen(samples);
+    }
+
+    fs::path output;
+    std::unique_ptr<DesktopPlatform> platform;
+    const std::vector<uint8_t> low = ToneImage(Low, 2.0);
+    const std::vector<uint8_t> high = ToneImage(High, 2.0);
+};
+
+// The trailing silence shows Stop cut the two-second tone short while the device ran on.
+TEST_F(PlaybackTest, SecondSoundReplacesFirstAndStopEndsIt)
+{
+    platform->PlaySound(low.data(), low.size());
+    std::this_thread::sleep_for(250ms);
+    platform->PlaySound(high.data(), high.size());
+    std::this_thread::sleep_for(250ms);
+    platform->StopSound();
+    std::this_thread::sleep_for(300ms);
+
+    const auto runs = Recorded();
+    ASSERT_EQ(Sequence(runs), (std::vector<Heard>{Heard::Low, Heard::High, Heard::Silence}));
+    EXPECT_GE(runs.back().second, 2);
+}
+
+TEST_F(PlaybackTest, AbsentOrInvalidImageOnlyStops)
+{
+    const std::vector<uint8_t> invalid(4000, 'x');
+    for (const uint8_t* image : std::array{static_cast<const uint8_t*>(nullptr), invalid.data()}) {
+        if (!platform)
+            platform = std::make_unique<DesktopPlatform>();
+        platform->PlaySound(low.data(), low.size());
+        std::this_thread::sleep_for(250ms);
+        platform->PlaySound(image, image ? invalid.size() : 0);
+        std::this_thread::sleep_for(300ms);
+
+        const auto runs = Recorded();
+        ASSERT_EQ(Sequence(runs), (std::vector<Heard>{Heard::Low, Heard::Silence}))
+            << (image ? "invalid image" : "absent image");
+        EXPECT_GE(runs.back().second, 2);
+    }
+}
+
+// The same image twice in a row plays again from its kept chunk without a gap, and a
+// generated sound is accepted by the mixer.
+TEST_F(PlaybackTest, SoundsPlayAgainAndGeneratedOnesPlayToo)
+{
+    std::ifstream in(std::string(TARVIK_SOUND_DIR) + "clear.wav", std::ios::binary);
+    const std::vector<uint8_t> clear{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_FALSE(clear.empty());
+
+    platform->PlaySound(high.data(), high.size());
+    std::this_thread::sleep_for(150ms);
+    platform->PlaySound(high.data(), high.size());
+    std::this_thread::sleep_for(150ms);
+    platform->PlaySound(clear.data(), clear.size());
+    std::this_thread::sleep_for(250ms);
+
+    const auto runs = Recorded();
+    EXPECT_EQ(Sequence(runs), (std::vector<Heard>{Heard::High, Heard::Sound}));
+    EXPECT_GE(runs.back().second, 3);
+}
+
+TEST(PlaybackWithoutDeviceTest, StaysSilentAndQuiet)
+{
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    DesktopPlatform platform;
+    const auto image = ToneImage(Low, 0.1);
+    platform.PlaySound(image.data(), image.size());
+    platform.StopSound();
+    platform.PlaySound(nullptr, 0);
+}
+
+} // namespace
