@@ -1,3 +1,6 @@
+// Debian's SimpleIni header keeps the parser's body behind this switch. It is compiled
+// here, once for the whole program, instead of linking the packaged library and its ICU.
+#define SI_IMPLEMENTATION
 #include "SettingsFile.h"
 
 #include <atomic>
@@ -9,6 +12,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+template class CSimpleIniTempl<char, SI_GenericNoCase<char>, SI_ConvertA<char>>;
 
 namespace {
 
@@ -78,8 +83,10 @@ bool SettingsFile::Load()
     m_ini.Reset();
     // Non-blocking, so a pipe put in the file's place cannot hang the start.
     const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return errno == ENOENT;
+    if (fd < 0) {
+        m_failed = errno != ENOENT;
+        return !m_failed;
+    }
 
     std::string data;
     bool ok = false;
@@ -109,6 +116,7 @@ bool SettingsFile::Load()
     ::close(fd);
     if (!ok)
         m_ini.Reset();
+    m_failed = !ok;
     return ok;
 }
 
@@ -166,9 +174,9 @@ void SettingsFile::WriteInteger(const char* section, const char* key, int32_t va
 {
     try {
         if (m_ini.SetValue(section, key, std::to_string(value).c_str()) < 0)
-            m_writeFailed = true;
+            m_failed = true;
     } catch (const std::exception&) {
-        m_writeFailed = true;
+        m_failed = true;
     }
 }
 
@@ -179,7 +187,7 @@ void SettingsFile::WriteBool(const char* section, const char* key, bool value)
 
 bool SettingsFile::Save()
 {
-    if (m_writeFailed)
+    if (m_failed)
         return false;
     std::string content;
     try {

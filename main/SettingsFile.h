@@ -28,7 +28,8 @@ public:
     void WriteBool(const char* section, const char* key, bool value);
 
     // Writes the whole content to a new file beside the old one and renames it over.
-    // On failure the old file is untouched and no temporary file is left.
+    // On failure the old file is untouched and no temporary file is left. Refused after
+    // a failed Load, so a file that could not be read is not replaced.
     bool Save();
 
     const std::string& path() const { return m_path; }
@@ -40,5 +41,6 @@ public:
 private:
     std::string m_path;
     CSimpleIniA m_ini;
-    bool m_writeFailed = false;
+    // A file that could not be read, or a value that could not be stored, is never saved.
+    bool m_failed = false;
 };
