@@ -23,6 +23,8 @@ inline void CentreOnScreen(QDialog* dialog)
     QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
-    dialog->move(area.center() - dialog->rect().center());
+    // move() places the frame, so the frame is what gets centred.
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    dialog->move(frame.topLeft());
 }

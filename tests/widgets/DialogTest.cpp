@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +62,24 @@ int ExecAnswering(QDialog& dialog, const std::function<void()>& answer)
 QStringList Lines(const QLabel* label)
 {
     return label->text().split(LineBreak);
+}
+
+// Qt would centre a dialog over its parent; the game's dialogs open mid-screen.
+TEST(DialogFrameTest, DialogsOpenCentredOnTheScreenWhereverTheParentIs)
+{
+    QWidget parent;
+    parent.setGeometry(0, 0, 200, 150);
+    parent.show();
+    TOptionDialog option(&parent);
+    TStatusDialog status(&parent);
+    TAboutDialog about(&parent);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&option, &status, &about}) {
+        dialog->show();
+        const QPoint centre = dialog->screen()->availableGeometry().center();
+        EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 2)
+            << dialog->windowTitle().toStdString();
+        dialog->hide();
+    }
 }
 
 // ---------------------------------------------------------------- option dialog
