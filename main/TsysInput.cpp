@@ -69,6 +69,6 @@ void TSys::FormKeyDown(int key)
 
 void TSys::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (ui->Client->geometry().contains(ui->Client->parentWidget()->mapFrom(this, event->pos())))
+    if (ui->Client->geometry().contains(event->pos()))
         PopupMenu->exec(event->globalPos());
 }

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
-// Widget tests run headless: the offscreen platform needs no display.
+// Widget tests run headless and silent: the offscreen platform needs no display and
+// SDL's dummy driver no sound device.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "AboutDialog.h"
+#include "GameRandom.h"
+#include "GameState.h"
+#include "OptionDialog.h"
+#include "Program.h"
+#include "StatusDialog.h"
+#include "Tsys.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+// The whole program as main() puts it together, with a seeded random source and an
+// optional settings file written beside the test program before start-up. The file
+// written at exit is removed again so tests do not see each other's settings.
+class GameWindow {
+public:
+    explicit GameWindow(const QByteArray& settings = {}, uint32_t seed = 7)
+        : random(seed)
+    {
+        QFile::remove(SettingsFilePath);
+        if (!settings.isEmpty()) {
+            QFile file(SettingsFilePath);
+            file.open(QIODevice::WriteOnly);
+            file.write(settings);
+        }
+        sys = std::make_unique<TSys>(random);
+        sys->AttachDialogs(&optionDialog, &aboutDialog, &statusDialog);
+        // Shortcuts reach only an active window, and the first activation would reset
+        // the pause counter in the middle of a test.
+        sys->show();
+        sys->activateWindow();
+        QTest::qWaitForWindowActive(sys.get());
+    }
+
+    ~GameWindow()
+    {
+        sys.reset();
+        QFile::remove(SettingsFilePath);
+    }
+
+    TSys& operator*() const { return *sys; }
+    TSys* operator->() const { return sys.get(); }
+
+    QAction* Item(const char* name) const { return sys->findChild<QAction*>(QLatin1String(name)); }
+
+    // Starts a pattern of the given size with no obstacles or traps, bypassing the dialog.
+    void StartPattern(int32_t cells, int32_t enemies) const
+    {
+        sys->field()->SetOption({cells, 0, 0});
+        sys->enemy()->SetCount(enemies);
+        sys->SetState(GameState::Started, true);
+    }
+
+    // A client point inside the given cell, clear of its outline.
+    QPoint PointIn(int32_t cell) const
+    {
+        const FieldCell& c = sys->field()->Cell(cell);
+        return {8 + 30 * c.left + 3, 8 + 28 * c.top + 3};
+    }
+
+    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        QTest::mouseClick(sys->client(), button, {}, at);
+    }
+
+    GameRandom random;
+    TOptionDialog optionDialog;
+    TAboutDialog aboutDialog;
+    TStatusDialog statusDialog;
+    std::unique_ptr<TSys> sys;
+};
