@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <exception>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
