@@ -225,15 +225,6 @@ TEST(Partition, FirstCutIsVertical)
         EXPECT_EQ(b.bottom, 13);
         EXPECT_TRUE(a.right == b.left || b.right == a.left);
     }
-
-    // Cut at x = 1 + 16; the shuffle swaps the two parts.
-    TestGame<ScriptedRandom> scripted;
-    scripted.field.SetOption({2, 0, 0});
-    scripted.random.Script(Join({Pass(0, 16), {1, 1}}));
-    scripted.field.Generate();
-    EXPECT_EQ(Rects(scripted.field), (std::vector<Rect>{{17, 0, 18, 13}, {0, 0, 17, 13}}));
-    EXPECT_EQ(scripted.random.left(), 0u);
-    EXPECT_EQ(scripted.random.overruns, 0);
 }
 
 TEST(Partition, PoolKeepsOpenRectanglesInFrontAndSquaresAtTheEnd)

@@ -119,13 +119,15 @@ private:
         EXPECT_EQ(game.player.totalMoves(), movesBefore + 1);
         EXPECT_EQ(game.player.cellIndex(), target);
         entered.insert(target);
+        bool adjacent = false;
+        for (const int32_t e : enemiesBefore)
+            adjacent = adjacent || field.IsNeighbour(target, e);
+        if (third && result != GameState::Cleared) {
+            EXPECT_EQ(result == GameState::Gameover, adjacent);
+        }
         if (result == GameState::Gameover) {
             EXPECT_TRUE(third);
             EXPECT_EQ(game.enemy.cells(), enemiesBefore);
-            bool adjacent = false;
-            for (const int32_t e : enemiesBefore)
-                adjacent = adjacent || field.IsNeighbour(target, e);
-            EXPECT_TRUE(adjacent);
         }
         if (result != GameState::Cleared)
             CheckBoard();
