@@ -5,7 +5,6 @@
 #include "StatusOption.h"
 
 #include <algorithm>
-#include <queue>
 #include <utility>
 
 namespace {

@@ -44,6 +44,7 @@ public:
     GameField(const GameField&) = delete;
     GameField& operator=(const GameField&) = delete;
 
+    // Drops the pattern; values beyond what a board can hold are clamped.
     void SetOption(const FieldOption& value);
     const FieldOption& option() const { return m_option; }
 
@@ -75,6 +76,8 @@ protected:
     // Gives the cells these rectangles (one per cell, covering the board without
     // overlap), then fills the grid and builds the neighbour lists from them.
     void InstallRectangles(std::span<const CellRect> rects);
+    // Whether a walk from the first cell to visit, over the steps a player could take,
+    // reaches every other cell to visit.
     bool CheckReachable() const;
 
 private:

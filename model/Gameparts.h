@@ -33,6 +33,7 @@ public:
     explicit GameEnemy(const GameLinks& links);
     virtual ~GameEnemy();
 
+    // Clamped to 0..233; a start places only as many enemies as there are free cells.
     void SetCount(int32_t n);
     int32_t count() const { return m_count; }
     // Each enemy's cell, in the current order of movement.

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <queue>
-#include <set>
 #include <tuple>
 
 namespace {
