@@ -162,10 +162,13 @@ TEST(Drawing, TileOnlyRedrawTouchesOnlyTheTileArea)
     const QImage after = Snapshot(*game);
     const QRect r = PixelRect(record);
     const QRect tile(r.left() + (r.width() - 26) / 2, r.top() + (r.height() - 24) / 2, 26, 24);
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (!tile.contains(x, y))
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            if (!tile.contains(x, y)) {
                 ASSERT_EQ(At(after, x, y), QColor(Qt::blue)) << x << "," << y;
+            }
+        }
+    }
     EXPECT_NE(after.copy(tile), before.copy(tile));
     EXPECT_EQ(At(after, tile.left(), tile.top()), QColor(255, 160, 255));
 

@@ -271,7 +271,8 @@ TEST(Flow, RightClickOpensThePopupAndNeverMoves)
             popup->close();
         }
     });
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, game.PointIn(OtherCell(game)));
+    const QPoint at = game.PointIn(OtherCell(game));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, game->client()->mapToGlobal(at));
     game.Click(game.PointIn(OtherCell(game)), Qt::RightButton);
     QCoreApplication::sendEvent(game->client(), &menuEvent);
     EXPECT_TRUE(opened);

@@ -34,7 +34,8 @@ public:
         // the pause counter in the middle of a test.
         sys->show();
         sys->activateWindow();
-        QTest::qWaitForWindowActive(sys.get());
+        if (!QTest::qWaitForWindowActive(sys.get()))
+            qWarning("the game window did not become active");
     }
 
     ~GameWindow()
