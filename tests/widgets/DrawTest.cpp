@@ -210,3 +210,18 @@ TEST(Drawing, MessageFaceStandsInForComicSans)
     const QFont font = QFont(QStringLiteral("Comic Sans MS"));
     EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Comic Neue"));
 }
+
+TEST(Drawing, DoubleDensityShowsEveryPixelAsACrispBlock)
+{
+    GameWindow game;
+    game->SetState(GameState::Started, true);
+    const QImage small = Snapshot(*game);
+    QPixmap target(BufferRect.size() * 2);
+    target.setDevicePixelRatio(2);
+    game->client()->render(&target);
+    const QImage big = target.toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x)
+            for (int d = 0; d < 4; ++d)
+                ASSERT_EQ(big.pixel(2 * x + d % 2, 2 * y + d / 2), small.pixel(x, y)) << x << "," << y;
+}

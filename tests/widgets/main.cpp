@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "Application.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,151 @@
+#include "GameWindow.h"
+#include "ModalHelper.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+
+#include <stdexcept>
+
+namespace {
+
+// Runs the Option command; edit changes the dialog's controls before OK.
+void ChangeOptions(const GameWindow& game, const std::function<void(QWidget*)>& edit, bool accept = true)
+{
+    ActOnNextModal([&](QWidget* dialog) {
+        EXPECT_EQ(dialog, &game.optionDialog);
+        edit(dialog);
+        if (accept)
+            static_cast<QDialog*>(dialog)->accept();
+        else
+            static_cast<QDialog*>(dialog)->reject();
+    });
+    game.Item("MainMenu_Game_Option")->trigger();
+}
+
+void Check(QWidget* dialog, const char* box, bool checked)
+{
+    dialog->findChild<QCheckBox*>(QLatin1String(box))->setChecked(checked);
+}
+
+void Slide(QWidget* dialog, const char* bar, int value)
+{
+    dialog->findChild<QSlider*>(QLatin1String(bar))->setValue(value);
+}
+
+}
+
+TEST(Commands, OptionSwitchesApplyAtOnceWithoutANewPattern)
+{
+    GameWindow game;
+    game->SetState(GameState::Started, true);
+    const int32_t player = game->player()->cellIndex();
+    ChangeOptions(game, [](QWidget* dialog) {
+        Check(dialog, "ConfirmChkBox", true);
+        Check(dialog, "PositionChkBox", false);
+        Check(dialog, "SoundChkBox", false);
+    });
+    EXPECT_TRUE(game->systemOption().confirm);
+    EXPECT_FALSE(game->systemOption().position);
+    EXPECT_FALSE(game->sound()->enabled());
+    EXPECT_EQ(game->statusOption().start, 1);
+    EXPECT_EQ(game->player()->cellIndex(), player);
+    EXPECT_EQ(game->busyCount(), 0);
+
+    // Cancel applies nothing.
+    ChangeOptions(game, [](QWidget* dialog) {
+        Check(dialog, "ConfirmChkBox", false);
+        Slide(dialog, "CellTrkBar", 40);
+    }, false);
+    EXPECT_TRUE(game->systemOption().confirm);
+    EXPECT_EQ(game->field()->option().cell, 32);
+}
+
+TEST(Commands, ChangedNumbersStartANewPatternEvenFromWaiting)
+{
+    GameWindow game;
+    ChangeOptions(game, [](QWidget* dialog) {
+        Slide(dialog, "CellTrkBar", 40);
+        Slide(dialog, "EnemyTrkBar", 5);
+    });
+    EXPECT_EQ(game->state(), GameState::Started);
+    EXPECT_EQ(game->field()->option().cell, 40);
+    EXPECT_EQ(game->enemy()->cells().size(), 5u);
+    EXPECT_EQ(game->statusOption().start, 1);
+    EXPECT_TRUE(game.Item("MainMenu_Game_Retry")->isEnabled());
+}
+
+TEST(Commands, OptionQuestionFollowsTheNewConfirmSwitch)
+{
+    GameWindow game;
+    game->SetState(GameState::Started, true);
+
+    // Confirm turned on with new numbers: asked; Cancel keeps the switch, drops the numbers.
+    auto shown = AnswerNextBox(QMessageBox::Cancel);
+    ChangeOptions(game, [](QWidget* dialog) {
+        Check(dialog, "ConfirmChkBox", true);
+        Slide(dialog, "TrapTrkBar", 5);
+    });
+    EXPECT_EQ(shown->text, QStringLiteral("Starting new pattern with modified settings.\n\nSure?"));
+    EXPECT_EQ(shown->caption, QStringLiteral("Confirmation"));
+    EXPECT_TRUE(game->systemOption().confirm);
+    EXPECT_EQ(game->field()->option().trap, 2);
+    EXPECT_EQ(game->statusOption().start, 1);
+
+    shown = AnswerNextBox(QMessageBox::Ok);
+    ChangeOptions(game, [](QWidget* dialog) { Slide(dialog, "TrapTrkBar", 5); });
+    EXPECT_TRUE(shown->seen);
+    EXPECT_EQ(game->field()->option().trap, 5);
+    EXPECT_EQ(game->statusOption().start, 2);
+
+    // Confirm turned off in the same dialog: no question at all.
+    shown = AnswerNextBox(QMessageBox::Cancel, 300);
+    ChangeOptions(game, [](QWidget* dialog) {
+        Check(dialog, "ConfirmChkBox", false);
+        Slide(dialog, "ObstacleTrkBar", 0);
+    });
+    QTest::qWait(350);
+    EXPECT_FALSE(shown->seen);
+    EXPECT_EQ(game->field()->option().obstacle, 0);
+    EXPECT_EQ(game->statusOption().start, 3);
+}
+
+TEST(Commands, StatusShowsTheCurrentStatistics)
+{
+    GameWindow game("[statusOption]\nclear=2\ngameover=1\n");
+    QString values;
+    QString ratio;
+    ActOnNextModal([&](QWidget* dialog) {
+        values = dialog->findChild<QLabel*>(QStringLiteral("ValueLabel"))->text();
+        ratio = dialog->findChild<QLabel*>(QStringLiteral("RatioLabel"))->text();
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::keyClick(&*game, Qt::Key_F4);
+    EXPECT_EQ(values, QStringLiteral("0\n0\n\n2\n1\n\n0\n0\n0"));
+    EXPECT_TRUE(ratio.contains(QStringLiteral("66")));
+}
+
+namespace {
+
+class Thrower : public QObject {
+public:
+    bool event(QEvent*) override { throw std::runtime_error("disk on fire"); }
+};
+
+}
+
+TEST(Commands, AnExceptionInAHandlerIsShownAndPlayGoesOn)
+{
+    GameWindow game;
+    Thrower thrower;
+    const auto shown = AnswerNextBox(QMessageBox::Ok);
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(shown->seen);
+    EXPECT_EQ(shown->text, QStringLiteral("disk on fire"));
+    EXPECT_EQ(shown->icon, QMessageBox::Critical);
+    game.Click({278, 190});
+    EXPECT_EQ(game->state(), GameState::Started);
+}
