@@ -1,6 +1,7 @@
 #include "AboutDialog.h"
 #include "Application.h"
 #include "GameRandom.h"
+#include "GameState.h"
 #include "OptionDialog.h"
 #include "StatusDialog.h"
 #include "Tsys.h"
@@ -9,6 +10,7 @@
 
 int main(int, char** argv)
 {
+    Application::HoldTerminationSignals();
     // The game takes no command line: Qt sees only the program name.
     int argc = 1;
     Application app(argc, argv);
@@ -20,6 +22,9 @@ int main(int, char** argv)
     TAboutDialog aboutDialog;
     TStatusDialog statusDialog;
     sys.AttachDialogs(&optionDialog, &aboutDialog, &statusDialog);
+    // Nobody is there to answer a question: an abandoned pattern counts as lost, as on
+    // any close, and the settings are saved on the way out.
+    app.QuitOnTerminationSignals([&sys] { sys.SetState(GameState::Quitting, true); });
 
     sys.show();
     app.exec();
