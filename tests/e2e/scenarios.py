@@ -1,0 +1,215 @@
+"""End-to-end scenarios of the real game: scenarios.py NAME BUILD_DIR"""
+import configparser
+import shutil
+import sys
+import traceback
+
+import bot
+from harness import (BACKGROUND, CLIENT_H, CLIENT_W, OBSTACLE, Failure, Field, Game, check)
+
+PICTURE = (265, 178)
+
+
+def waiting(game):
+    """Waits for the waiting picture: the tree on an empty field."""
+    def ready(shot):
+        x, y = PICTURE
+        return (shot.message_colour() == "white" and shot.pixel(x - 1, y) == OBSTACLE
+                and shot.count(OBSTACLE, x, y, x + 26, y + 24) < 26 * 24
+                and shot.count(OBSTACLE, 8, 8, 548, 372) > 540 * 364 - 26 * 24)
+    return game.wait_shot(ready, "the waiting picture")
+
+
+def start_by_picture(game):
+    game.click(278, 190)
+    return game.wait_field(lambda f: f.player() is not None and len(f.cells) > 1,
+                           "a pattern after clicking the waiting picture")
+
+
+def read_settings(game):
+    parser = configparser.ConfigParser(interpolation=None)
+    check(parser.read(game.settings_path), "no settings.ini after exit")
+    return parser
+
+
+def exit_by_menu(game):
+    before = game.visible()
+    game.key("alt+g")
+    game.poll(lambda: game.visible() - before, 5, "the Game menu")
+    game.key("x", focus=False)
+    check(game.wait_exit() == 0, "exit status %s" % game.program.returncode)
+    return read_settings(game)
+
+
+def scenario_window(game):
+    game.launch()
+    _, _, width, height = game.geometry()
+    check(width == CLIENT_W and height > CLIENT_H, "window %d x %d" % (width, height))
+    check(game.x("xdotool", "getwindowname", game.window).stdout.strip() == "Tarvik",
+          "caption is not Tarvik")
+    shot = waiting(game)
+    x, y = PICTURE
+    # The tree's own pixels lie inside its tile; all around it is field green.
+    for dx, dy in ((-1, 0), (26, 0), (0, -1), (0, 24), (25, 23), (-1, 23)):
+        check(shot.pixel(x + dx, y + dy) == OBSTACLE, "around the picture at %+d %+d" % (dx, dy))
+    for px, py in ((0, 0), (555, 0), (0, 419), (555, 419), (7, 200), (548, 200),
+                   (278, 7), (278, 372), (278, 379), (4, 413), (278, 415)):
+        check(shot.pixel(px, py) == BACKGROUND, "margin at %d,%d" % (px, py))
+    check(shot.count(OBSTACLE, 8, 8, 548, 372) > 540 * 364 - 26 * 24,
+          "the field area is not an empty green")
+
+
+def scenario_play(game):
+    game.launch()
+    waiting(game)
+    field = start_by_picture(game)
+    check(field.shot.message_colour() == "white", "no white message after the start")
+    player = field.player()
+    target = next((field.cells[n] for n in sorted(player.neighbours)
+                   if field.cells[n].kind not in ("enemy", "obstacle")), None)
+    check(target is not None, "the player at %s has no free neighbour" % (player.rect,))
+    column, row = field.square_beside(player, target)
+    game.click_square(column, row)
+    field = game.wait_field(lambda f: f.player() and f.player().rect == target.rect,
+                            "the player to move to %s" % (target.rect,))
+    check(field.cell_at[(player.left, player.top)].kind != "player", "the old cell stays pink")
+
+    for key in ("F2", "space"):
+        before = field.layout()
+        game.key(key)
+        field = game.wait_field(lambda f: f.player() and f.layout() != before,
+                                "a new pattern after %s" % key)
+
+    # Retry: same cells, every one of them to visit again, and a different message.
+    player = field.player()
+    target = next(field.cells[n] for n in sorted(player.neighbours)
+                  if field.cells[n].kind not in ("enemy", "obstacle"))
+    game.click_square(*field.square_beside(player, target))
+    field = game.wait_field(lambda f: f.player() and f.of_kind("visited"),
+                            "a visited cell after a move")
+    layout, started = field.layout(), field.shot.message_pixels()
+    game.key("Return")
+    field = game.wait_field(
+        lambda f: f.player() and not f.of_kind("visited")
+        and f.shot.message_pixels() != started, "the retry")
+    check(field.layout() == layout, "retry changed the pattern")
+    check(field.shot.message_colour() == "white", "retry message is not white")
+
+    # A right click on a neighbour opens the popup menu and leaves the piece alone.
+    player = field.player()
+    target = next(field.cells[n] for n in sorted(player.neighbours)
+                  if field.cells[n].kind not in ("enemy", "obstacle"))
+    before = game.visible()
+    game.click_square(*field.square_beside(player, target), button=3)
+    game.poll(lambda: game.visible() - before, 5, "the popup menu")
+    game.key("Escape", focus=False)
+    game.poll(lambda: game.visible() == before, 5, "the popup to close")
+    # The popup hid part of the field; what it uncovers must show the piece unmoved.
+    field = game.wait_field(lambda f: f.player(), "the field after the popup")
+    check(field.player().rect == player.rect, "a right click moved the piece")
+
+    settings = exit_by_menu(game)
+    check(settings.has_section("statusOption"), "settings.ini has no statistics")
+    check(settings.getint("statusOption", "start") == 3, "start count %s"
+          % settings.get("statusOption", "start"))
+
+
+def scenario_bot(game):
+    game.launch()
+    waiting(game)
+    seen, moves = bot.play(game, "orange", careful=False, seconds=40, max_moves=600)
+    print("game over after %d moves, seen %s" % (moves, seen))
+    check(exit_by_menu(game).getint("statusOption", "gameover") >= 1, "no game over counted")
+
+    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
+                        "[others]\nenemyCount=1\n")
+    game.launch()
+    waiting(game)
+    seen, moves = bot.play(game, "yellow", careful=True, seconds=40, max_moves=600)
+    print("cleared after %d moves, seen %s" % (moves, seen))
+    field = Field(game.shot())
+    check(len(field.cells) == 24 and len(field.of_kind("enemy")) == 1
+          and not field.of_kind("obstacle") and not field.of_kind("trap"),
+          "the prepared options were not used")
+    settings = exit_by_menu(game)
+    check(settings.getint("statusOption", "clear") >= 1, "no clear counted")
+
+
+def scenario_settings(game):
+    game.launch()
+    waiting(game)
+    field = start_by_picture(game)
+    player = field.player()
+    target = next(field.cells[n] for n in sorted(player.neighbours)
+                  if field.cells[n].kind not in ("enemy", "obstacle"))
+    game.click_square(*field.square_beside(player, target))
+    game.wait_field(lambda f: f.player() and f.player().rect == target.rect, "the move")
+    game.x("xdotool", "windowmove", game.window, "100", "60")
+    game.poll(lambda: game.geometry()[:2] == (100, 60), 5, "the window to move")
+    first = exit_by_menu(game)
+    for key, value in (("start", 1), ("gameover", 1)):
+        check(first.getint("statusOption", key) == value,
+              "%s is %s after run 1" % (key, first.get("statusOption", key)))
+
+    game.launch()
+    check(game.geometry()[:2] == (100, 60), "run 2 opened at %s" % (game.geometry()[:2],))
+    waiting(game)
+    start_by_picture(game)
+    second = exit_by_menu(game)
+    for key, value in (("start", 2), ("gameover", 1)):
+        check(second.getint("statusOption", key) == value,
+              "%s is %s after run 2" % (key, second.get("statusOption", key)))
+    check((second.getint("others", "left"), second.getint("others", "top")) == (100, 60),
+          "position not kept")
+
+
+def dialog(game, key, title):
+    game.key(key)
+    return game.poll(lambda: game.visible("^%s$" % title), 5, "a window titled %s" % title).pop()
+
+
+def closed(game, title):
+    game.poll(lambda: not game.visible("^%s$" % title), 5, "the %s window to close" % title)
+
+
+def scenario_dialogs(game):
+    game.launch()
+    waiting(game)
+    status = dialog(game, "F4", "Status")
+    game.key("Return", window=status)
+    closed(game, "Status")
+
+    option = dialog(game, "F5", "Option")
+    game.key("alt+1", "End", "Return", window=option)
+    closed(game, "Option")
+    field = game.wait_field(lambda f: len(f.cells) == 40 and f.player(),
+                            "a pattern of 40 cells")
+    check(field.shot.message_colour() == "white", "the new pattern shows no white message")
+
+    help_box = dialog(game, "F1", "Help")
+    game.key("Escape", window=help_box)
+    closed(game, "Help")
+    check(game.program.poll() is None, "the program ended")
+    check(exit_by_menu(game).getint("fieldOption", "cell") == 40, "cell count not saved")
+
+
+def main():
+    name, build_dir = sys.argv[1], sys.argv[2]
+    game = Game(build_dir, name)
+    try:
+        game.start_x()
+        globals()["scenario_" + name](game)
+    except (Failure, Exception):
+        traceback.print_exc()
+        path = game.save_failure()
+        print("FAILED; files in %s%s" % (game.root, "; screenshot %s" % path if path else ""))
+        return 1
+    finally:
+        game.close()
+    shutil.rmtree(game.root, ignore_errors=True)
+    print("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
