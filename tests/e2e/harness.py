@@ -112,10 +112,6 @@ class Cell:
         x1, y1 = square_origin(self.right, self.bottom)
         return x0, y0, x1, y1
 
-    def centre(self):
-        x0, y0, x1, y1 = self.pixels()
-        return (x0 + x1) // 2, (y0 + y1) // 2
-
     def __repr__(self):
         return "Cell(%d %s %s)" % (self.index, self.kind, self.rect)
 
@@ -227,7 +223,7 @@ class Field:
 class Game:
     """A copy of the game folder, its own X server and the running program."""
 
-    def __init__(self, build_dir, name, settings=None):
+    def __init__(self, build_dir, name):
         self.root = tempfile.mkdtemp(prefix="tarvik-e2e-%s-" % name)
         self.folder = os.path.join(self.root, "game")
         self.cwd = os.path.join(self.root, "elsewhere")
@@ -238,8 +234,6 @@ class Game:
         for sub in ("sound", "help"):
             shutil.copytree(os.path.join(build_dir, sub), os.path.join(self.folder, sub),
                             ignore=skip)
-        if settings is not None:
-            self.write_settings(settings)
         self.xvfb = self.program = None
         self.window = None
         self.menu_height = 0
@@ -257,12 +251,13 @@ class Game:
 
     def start_x(self):
         read_end, write_end = os.pipe()
-        # -displayfd lets the server pick a free display, so tests can run side by side.
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-            stderr=open(os.path.join(self.root, "xvfb.log"), "w"))
+        # -displayfd lets the server pick a free display, so tests can run side by side;
+        # -noreset keeps it from restarting (and refusing clients) when xdpyinfo leaves.
+        with open(os.path.join(self.root, "xvfb.log"), "w") as log:
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                 "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
         os.close(write_end)
         # The server writes the number and the newline separately, and dies if the pipe
         # is closed in between: read up to the newline.
@@ -286,9 +281,9 @@ class Game:
         return run(*args, env=self.env)
 
     def launch(self):
-        log = open(os.path.join(self.root, "program.log"), "a")
-        self.program = subprocess.Popen([os.path.join(self.folder, "tarvik")], cwd=self.cwd,
-                                        env=self.env, stdout=log, stderr=log)
+        with open(os.path.join(self.root, "program.log"), "a") as log:
+            self.program = subprocess.Popen([os.path.join(self.folder, "tarvik")],
+                                            cwd=self.cwd, env=self.env, stdout=log, stderr=log)
         self.window = self.poll(self._find_window, 20, "the window 'Tarvik'")
         _, _, width, height = self.geometry()
         self.menu_height = height - CLIENT_H

@@ -5,7 +5,7 @@ import sys
 import traceback
 
 import bot
-from harness import (BACKGROUND, CLIENT_H, CLIENT_W, OBSTACLE, Failure, Field, Game, check)
+from harness import BACKGROUND, CLIENT_H, CLIENT_W, OBSTACLE, Game, check
 
 PICTURE = (265, 178)
 
@@ -26,6 +26,22 @@ def start_by_picture(game):
                            "a pattern after clicking the waiting picture")
 
 
+def free_neighbour(field):
+    """A cell beside the player's that a click can move to."""
+    player = field.player()
+    target = next((field.cells[n] for n in sorted(player.neighbours)
+                   if field.cells[n].kind not in ("enemy", "obstacle")), None)
+    check(target is not None, "the player at %s has no free neighbour" % (player.rect,))
+    return target
+
+
+def move_to_neighbour(game, field):
+    target = free_neighbour(field)
+    game.click_square(*field.square_beside(field.player(), target))
+    return game.wait_field(lambda f: f.player() and f.player().rect == target.rect,
+                           "the player to move to %s" % (target.rect,))
+
+
 def read_settings(game):
     parser = configparser.ConfigParser(interpolation=None)
     check(parser.read(game.settings_path), "no settings.ini after exit")
@@ -44,7 +60,9 @@ def exit_by_menu(game):
 def scenario_window(game):
     game.launch()
     _, _, width, height = game.geometry()
-    check(width == CLIENT_W and height > CLIENT_H, "window %d x %d" % (width, height))
+    # The menu bar sits above the client area; whatever its height, the client stays 556 x 420.
+    check(width == CLIENT_W and CLIENT_H + 10 <= height <= CLIENT_H + 60,
+          "window %d x %d" % (width, height))
     check(game.x("xdotool", "getwindowname", game.window).stdout.strip() == "Tarvik",
           "caption is not Tarvik")
     shot = waiting(game)
@@ -55,6 +73,11 @@ def scenario_window(game):
     for px, py in ((0, 0), (555, 0), (0, 419), (555, 419), (7, 200), (548, 200),
                    (278, 7), (278, 372), (278, 379), (4, 413), (278, 415)):
         check(shot.pixel(px, py) == BACKGROUND, "margin at %d,%d" % (px, py))
+    # The client area starts right under the menu bar and the field right inside the margin.
+    check(shot.pixel(278, -1) != BACKGROUND, "the menu bar is not %d pixels high"
+          % game.menu_height)
+    for px, py in ((8, 8), (547, 8), (8, 371), (547, 371)):
+        check(shot.pixel(px, py) == OBSTACLE, "field corner at %d,%d" % (px, py))
     check(shot.count(OBSTACLE, 8, 8, 548, 372) > 540 * 364 - 26 * 24,
           "the field area is not an empty green")
 
@@ -65,14 +88,9 @@ def scenario_play(game):
     field = start_by_picture(game)
     check(field.shot.message_colour() == "white", "no white message after the start")
     player = field.player()
-    target = next((field.cells[n] for n in sorted(player.neighbours)
-                   if field.cells[n].kind not in ("enemy", "obstacle")), None)
-    check(target is not None, "the player at %s has no free neighbour" % (player.rect,))
-    column, row = field.square_beside(player, target)
-    game.click_square(column, row)
-    field = game.wait_field(lambda f: f.player() and f.player().rect == target.rect,
-                            "the player to move to %s" % (target.rect,))
-    check(field.cell_at[(player.left, player.top)].kind != "player", "the old cell stays pink")
+    field = move_to_neighbour(game, field)
+    check(field.cell_at[(player.left, player.top)].kind == "visited",
+          "the start cell is not shown visited")
 
     for key in ("F2", "space"):
         before = field.layout()
@@ -81,12 +99,7 @@ def scenario_play(game):
                                 "a new pattern after %s" % key)
 
     # Retry: same cells, every one of them to visit again, and a different message.
-    player = field.player()
-    target = next(field.cells[n] for n in sorted(player.neighbours)
-                  if field.cells[n].kind not in ("enemy", "obstacle"))
-    game.click_square(*field.square_beside(player, target))
-    field = game.wait_field(lambda f: f.player() and f.of_kind("visited"),
-                            "a visited cell after a move")
+    field = move_to_neighbour(game, field)
     layout, started = field.layout(), field.shot.message_pixels()
     game.key("Return")
     field = game.wait_field(
@@ -97,10 +110,8 @@ def scenario_play(game):
 
     # A right click on a neighbour opens the popup menu and leaves the piece alone.
     player = field.player()
-    target = next(field.cells[n] for n in sorted(player.neighbours)
-                  if field.cells[n].kind not in ("enemy", "obstacle"))
     before = game.visible()
-    game.click_square(*field.square_beside(player, target), button=3)
+    game.click_square(*field.square_beside(player, free_neighbour(field)), button=3)
     game.poll(lambda: game.visible() - before, 5, "the popup menu")
     game.key("Escape", focus=False)
     game.poll(lambda: game.visible() == before, 5, "the popup to close")
@@ -127,7 +138,7 @@ def scenario_bot(game):
     waiting(game)
     seen, moves = bot.play(game, "yellow", careful=True, seconds=40, max_moves=600)
     print("cleared after %d moves, seen %s" % (moves, seen))
-    field = Field(game.shot())
+    field = game.wait_field(lambda f: True, "the cleared field")
     check(len(field.cells) == 24 and len(field.of_kind("enemy")) == 1
           and not field.of_kind("obstacle") and not field.of_kind("trap"),
           "the prepared options were not used")
@@ -138,12 +149,7 @@ def scenario_bot(game):
 def scenario_settings(game):
     game.launch()
     waiting(game)
-    field = start_by_picture(game)
-    player = field.player()
-    target = next(field.cells[n] for n in sorted(player.neighbours)
-                  if field.cells[n].kind not in ("enemy", "obstacle"))
-    game.click_square(*field.square_beside(player, target))
-    game.wait_field(lambda f: f.player() and f.player().rect == target.rect, "the move")
+    move_to_neighbour(game, start_by_picture(game))
     game.x("xdotool", "windowmove", game.window, "100", "60")
     game.poll(lambda: game.geometry()[:2] == (100, 60), 5, "the window to move")
     first = exit_by_menu(game)
@@ -199,7 +205,7 @@ def main():
     try:
         game.start_x()
         globals()["scenario_" + name](game)
-    except (Failure, Exception):
+    except Exception:
         traceback.print_exc()
         path = game.save_failure()
         print("FAILED; files in %s%s" % (game.root, "; screenshot %s" % path if path else ""))
