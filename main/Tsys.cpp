@@ -73,7 +73,8 @@ QWidget* TSys::client() const
 
 void TSys::FormCreate()
 {
-    QGuiApplication::setApplicationDisplayName(TitleText);
+    // Not the display name: Qt would append that to every dialog caption.
+    QCoreApplication::setApplicationName(TitleText);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive)
             ApplicationActivate();
