@@ -3,6 +3,7 @@
 #define SI_IMPLEMENTATION
 #include "SettingsFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -94,7 +95,9 @@ bool SettingsFile::Load()
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) <= MaxSize) {
         try {
-            data.resize(MaxSize + 1);
+            // One byte more than measured shows whether the file grew since; it may
+            // grow up to one past the cap, which is then refused.
+            data.resize(static_cast<std::size_t>(st.st_size) + 1);
             std::size_t size = 0;
             ok = true;
             while (size < data.size()) {
@@ -106,8 +109,9 @@ bool SettingsFile::Load()
                 if (n <= 0)
                     break;
                 size += static_cast<std::size_t>(n);
+                if (size == data.size() && size <= MaxSize)
+                    data.resize(std::min(2 * size, MaxSize + 1));
             }
-            // The file may have grown since it was measured.
             data.resize(size);
             ok = ok && size <= MaxSize && m_ini.LoadData(data) >= 0;
         } catch (const std::exception&) {
