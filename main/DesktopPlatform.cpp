@@ -6,11 +6,36 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace {
 
 constexpr int Channel = 0;
+
+uint32_t ReadLE32(const uint8_t* at)
+{
+    return at[0] | at[1] << 8 | at[2] << 16 | uint32_t{at[3]} << 24;
+}
+
+// SDL2_mixer would also decode AIFF, VOC, MP3, Ogg, modules and MIDI from the same call;
+// the game ships only wave files, so nothing else reaches those decoders. SDL's wave
+// reader allocates what a chunk header declares before it reads, so a few bytes could
+// ask for gigabytes: every chunk must lie within the image.
+bool IsWave(const uint8_t* image, size_t size)
+{
+    if (size < 12 || std::memcmp(image, "RIFF", 4) != 0 || std::memcmp(image + 8, "WAVE", 4) != 0)
+        return false;
+    for (size_t at = 12; size - at >= 8;) {
+        const uint64_t end = at + 8 + uint64_t{ReadLE32(image + at + 4)};
+        if (end > size)
+            return false;
+        // Chunks are padded to an even length; a missing last pad byte is harmless.
+        at = static_cast<size_t>(std::min<uint64_t>(end + (end & 1), size));
+    }
+    return true;
+}
 
 } // namespace
 
@@ -65,7 +90,7 @@ void DesktopPlatform::PlaySound(const uint8_t* image, size_t size)
         return;
 
     auto [it, added] = chunks.try_emplace({image, size}, nullptr);
-    if (added && size <= static_cast<size_t>(INT_MAX)) {
+    if (added && IsWave(image, size) && size <= static_cast<size_t>(INT_MAX)) {
         SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(size));
         it->second = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
     }
