@@ -17,6 +17,8 @@ for name in title start retry clear gameover hattrick; do
     [ -s "$game/sound/$name.wav" ] || fail "no sound/$name.wav"
 done
 [ -s "$game/help/index.html" ] || fail "no help/index.html"
+stray=$(find "$game" -iname '*cmake*')
+[ -z "$stray" ] || fail "build files installed: $stray"
 [ -L "$prefix/bin/tarvik" ] && [ "$(readlink "$prefix/bin/tarvik")" = ../lib/tarvik/tarvik ] \
     || fail "bin/tarvik is not a link to ../lib/tarvik/tarvik"
 [ ! -e "$game/settings.ini" ] || fail "a settings file was installed"
