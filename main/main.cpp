@@ -15,6 +15,8 @@ int main(int, char** argv)
     int argc = 1;
     Application app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
+    // Lets the desktop match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Tarvik"));
 
     GameRandom random;
     TSys sys(random);
