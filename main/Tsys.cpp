@@ -91,7 +91,6 @@ void TSys::FormCreate()
         if (QFontMetrics(canvasFont).height() <= 32)
             break;
     }
-    canvasFontColour = Qt::white;
     m_offscreen->fill(QColor(0, 64, 0));
 
     setWindowTitle(TitleText);

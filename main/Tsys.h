@@ -102,7 +102,6 @@ private:
     QPixmap JointHImgList;
     QPixmap JointVImgList;
     QFont canvasFont;
-    QColor canvasFontColour;
 
     int32_t m_state = 0;
     int32_t m_busyCount = 0;

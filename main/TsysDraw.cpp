@@ -134,7 +134,6 @@ void TSys::DrawWaitingScreen()
 
 void TSys::DrawMessage(const QString& text, const QColor& colour)
 {
-    canvasFontColour = colour;
     QPainter painter(m_offscreen.get());
     painter.fillRect(MessageRect, Background);
     painter.setFont(canvasFont);
@@ -146,7 +145,7 @@ void TSys::DrawMessage(const QString& text, const QColor& colour)
     painter.setClipRect(MessageRect);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Background);
-    painter.setPen(canvasFontColour);
+    painter.setPen(colour);
     painter.drawText(tx, ty + metrics.ascent(), text);
     CopyToWindow(MessageRect);
 }
