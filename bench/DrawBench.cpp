@@ -1,10 +1,7 @@
-#include "AboutDialog.h"
 #include "Application.h"
+#include "GameForms.h"
 #include "GameRandom.h"
 #include "GameState.h"
-#include "OptionDialog.h"
-#include "StatusDialog.h"
-#include "Tsys.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,11 +63,8 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     Application app(qtArgc, argv);
     GameRandom random(2024);
-    TSys sys(random);
-    TOptionDialog optionDialog;
-    TAboutDialog aboutDialog;
-    TStatusDialog statusDialog;
-    sys.AttachDialogs(&optionDialog, &aboutDialog, &statusDialog);
+    GameForms forms(random);
+    TSys& sys = forms.sys;
     sys.field()->SetOption({40, 5, 5});
     sys.enemy()->SetCount(5);
     sys.SetState(GameState::Started, true);

@@ -1,10 +1,7 @@
-#include "AboutDialog.h"
 #include "Application.h"
+#include "GameForms.h"
 #include "GameRandom.h"
 #include "GameState.h"
-#include "OptionDialog.h"
-#include "StatusDialog.h"
-#include "Tsys.h"
 
 #include <QIcon>
 
@@ -19,11 +16,8 @@ int main(int, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Tarvik"));
 
     GameRandom random;
-    TSys sys(random);
-    TOptionDialog optionDialog;
-    TAboutDialog aboutDialog;
-    TStatusDialog statusDialog;
-    sys.AttachDialogs(&optionDialog, &aboutDialog, &statusDialog);
+    GameForms forms(random);
+    TSys& sys = forms.sys;
     // Nobody is there to answer a question: an abandoned pattern counts as lost, as on
     // any close, and the settings are saved on the way out.
     app.QuitOnTerminationSignals([&sys] { sys.SetState(GameState::Quitting, true); });

@@ -1,11 +1,8 @@
 // The main window as the game builds it, started from wherever the test copied this
 // program. It answers the help question with OK, lets the window hand its help page
 // to the desktop, prints every message box it saw and exits.
-#include "AboutDialog.h"
+#include "GameForms.h"
 #include "GameRandom.h"
-#include "OptionDialog.h"
-#include "StatusDialog.h"
-#include "Tsys.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,11 +16,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     GameRandom random;
-    TSys sys(random);
-    TOptionDialog optionDialog;
-    TAboutDialog aboutDialog;
-    TStatusDialog statusDialog;
-    sys.AttachDialogs(&optionDialog, &aboutDialog, &statusDialog);
+    GameForms forms(random);
+    TSys& sys = forms.sys;
     sys.show();
 
     QTimer answerer;

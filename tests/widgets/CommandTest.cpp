@@ -15,7 +15,7 @@ namespace {
 void ChangeOptions(const GameWindow& game, const std::function<void(QWidget*)>& edit, bool accept = true)
 {
     ActOnNextModal([&](QWidget* dialog) {
-        EXPECT_EQ(dialog, &game.optionDialog);
+        EXPECT_EQ(dialog, &game.forms->optionDialog);
         edit(dialog);
         if (accept)
             static_cast<QDialog*>(dialog)->accept();

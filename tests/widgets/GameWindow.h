@@ -1,12 +1,9 @@
 #pragma once
 
-#include "AboutDialog.h"
+#include "GameForms.h"
 #include "GameRandom.h"
 #include "GameState.h"
-#include "OptionDialog.h"
 #include "Program.h"
-#include "StatusDialog.h"
-#include "Tsys.h"
 
 #include <QAction>
 #include <QFile>
@@ -28,50 +25,47 @@ public:
             file.open(QIODevice::WriteOnly);
             file.write(settings);
         }
-        sys = std::make_unique<TSys>(random);
-        sys->AttachDialogs(&optionDialog, &aboutDialog, &statusDialog);
+        forms = std::make_unique<GameForms>(random);
+        TSys* sys = &forms->sys;
         // Shortcuts reach only an active window, and the first activation would reset
         // the pause counter in the middle of a test.
         sys->show();
         sys->activateWindow();
-        if (!QTest::qWaitForWindowActive(sys.get()))
+        if (!QTest::qWaitForWindowActive(sys))
             qWarning("the game window did not become active");
     }
 
     ~GameWindow()
     {
-        sys.reset();
+        forms.reset();
         QFile::remove(SettingsFilePath);
     }
 
-    TSys& operator*() const { return *sys; }
-    TSys* operator->() const { return sys.get(); }
+    TSys& operator*() const { return forms->sys; }
+    TSys* operator->() const { return &forms->sys; }
 
-    QAction* Item(const char* name) const { return sys->findChild<QAction*>(QLatin1String(name)); }
+    QAction* Item(const char* name) const { return forms->sys.findChild<QAction*>(QLatin1String(name)); }
 
     // Starts a pattern of the given size with no obstacles or traps, bypassing the dialog.
     void StartPattern(int32_t cells, int32_t enemies) const
     {
-        sys->field()->SetOption({cells, 0, 0});
-        sys->enemy()->SetCount(enemies);
-        sys->SetState(GameState::Started, true);
+        forms->sys.field()->SetOption({cells, 0, 0});
+        forms->sys.enemy()->SetCount(enemies);
+        forms->sys.SetState(GameState::Started, true);
     }
 
     // A client point inside the given cell, clear of its outline.
     QPoint PointIn(int32_t cell) const
     {
-        const FieldCell& c = sys->field()->Cell(cell);
+        const FieldCell& c = forms->sys.field()->Cell(cell);
         return {8 + 30 * c.left + 3, 8 + 28 * c.top + 3};
     }
 
     void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) const
     {
-        QTest::mouseClick(sys->client(), button, {}, at);
+        QTest::mouseClick(forms->sys.client(), button, {}, at);
     }
 
     GameRandom random;
-    TOptionDialog optionDialog;
-    TAboutDialog aboutDialog;
-    TStatusDialog statusDialog;
-    std::unique_ptr<TSys> sys;
+    std::unique_ptr<GameForms> forms;
 };
