@@ -85,17 +85,21 @@ void DesktopPlatform::PlaySound(const uint8_t* image, size_t size)
 {
     if (!OpenAudio())
         return;
-    Mix_HaltChannel(Channel);
-    if (!image || size == 0)
-        return;
-
-    auto [it, added] = chunks.try_emplace({image, size}, nullptr);
-    if (added && IsWave(image, size) && size <= static_cast<size_t>(INT_MAX)) {
-        SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(size));
-        it->second = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    Mix_Chunk* chunk = nullptr;
+    if (image && size != 0) {
+        auto [it, added] = chunks.try_emplace({image, size}, nullptr);
+        if (added && IsWave(image, size) && size <= static_cast<size_t>(INT_MAX)) {
+            SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(size));
+            it->second = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+        }
+        chunk = it->second;
     }
-    if (it->second)
-        Mix_PlayChannel(Channel, it->second, 0);
+    // Decoded before the old sound is touched: playing on the busy channel replaces it
+    // at once, so the mixer never fills a buffer with silence in between.
+    if (chunk)
+        Mix_PlayChannel(Channel, chunk, 0);
+    else
+        Mix_HaltChannel(Channel);
 }
 
 void DesktopPlatform::StopSound()
