@@ -1,7 +1,7 @@
 #include "AboutDialog.h"
 
 #include "DialogFrame.h"
-#include "Program.h"
+#include "ProgramTexts.h"
 #include "ui_AboutDialog.h"
 
 #include <QKeyEvent>

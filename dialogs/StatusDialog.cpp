@@ -1,7 +1,7 @@
 #include "StatusDialog.h"
 
 #include "DialogFrame.h"
-#include "Program.h"
+#include "ProgramTexts.h"
 #include "ui_StatusDialog.h"
 
 #include <QKeyEvent>

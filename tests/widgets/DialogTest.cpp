@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
 #include "OptionDialog.h"
-#include "Program.h"
+#include "ProgramTexts.h"
 #include "StatusDialog.h"
 
 #include <QCheckBox>

@@ -3,7 +3,9 @@
 #include "GameForms.h"
 #include "GameRandom.h"
 #include "GameState.h"
-#include "Program.h"
+#include "BoardGeometry.h"
+#include "GamePaths.h"
+#include "ProgramTexts.h"
 
 #include <QAction>
 #include <QFile>

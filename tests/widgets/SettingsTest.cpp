@@ -1,4 +1,4 @@
-#include "Program.h"
+#include "GamePaths.h"
 #include "SettingsFile.h"
 #include "Tsys.h"
 

@@ -1,6 +1,6 @@
 #include "Tsys.h"
 
-#include "Program.h"
+#include "BoardGeometry.h"
 #include "ui_Tsys.h"
 
 #include <algorithm>

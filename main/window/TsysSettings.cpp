@@ -1,7 +1,7 @@
 #include "Tsys.h"
 
 #include "GameSettings.h"
-#include "Program.h"
+#include "GamePaths.h"
 #include "SettingsFile.h"
 
 #include <QCoreApplication>

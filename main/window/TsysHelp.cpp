@@ -2,7 +2,8 @@
 #include "ui_Tsys.h"
 
 #include "AboutDialog.h"
-#include "Program.h"
+#include "GamePaths.h"
+#include "ProgramTexts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,13 +1,6 @@
-#include "Program.h"
+#include "GamePaths.h"
 
 #include <QFileInfo>
-
-const QString TitleText = QStringLiteral("Tarvik");
-const QString PlatformText = QStringLiteral("for Win 32");
-const QString VersionText = QStringLiteral("version 1.2.3");
-const QString CopyrightText = QStringLiteral("Copyright (C) 2026 The Tarvik developers");
-// Linux text breaks lines with a line feed alone; a carriage return would show in labels.
-const QString LineBreak = QStringLiteral("\n");
 
 static QString programFolder()
 {

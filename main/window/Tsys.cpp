@@ -3,7 +3,9 @@
 
 #include "GameRandom.h"
 #include "GameState.h"
-#include "Program.h"
+#include "BoardGeometry.h"
+#include "GamePaths.h"
+#include "ProgramTexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>

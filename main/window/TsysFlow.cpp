@@ -4,7 +4,7 @@
 #include "AboutDialog.h"
 #include "GameState.h"
 #include "OptionDialog.h"
-#include "Program.h"
+#include "ProgramTexts.h"
 #include "StatusDialog.h"
 
 #include <QCoreApplication>

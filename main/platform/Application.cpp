@@ -1,6 +1,6 @@
 #include "Application.h"
 
-#include "Program.h"
+#include "ProgramTexts.h"
 
 #include <QMessageBox>
 #include <QSocketNotifier>

@@ -1,0 +1,2 @@
+// Must not compile: the dialogs know nothing of the main window.
+#include "Tsys.h"

@@ -1,0 +1,2 @@
+// Must not compile: the game model is plain C++.
+#include <QString>
