@@ -24,7 +24,7 @@ double PeakKib()
 // The whole field drawn anew, as after a start or a retry.
 void WholeField(benchmark::State& state, TSys& sys)
 {
-    GameField& field = *sys.field();
+    GameField& field = sys.field();
     const int32_t cells = field.option().cell;
     for (auto _ : state) {
         for (int32_t i = 0; i < cells; ++i)
@@ -65,8 +65,8 @@ int main(int argc, char** argv)
     GameRandom random(2024);
     GameForms forms(random);
     TSys& sys = forms.sys;
-    sys.field()->SetOption({40, 5, 5});
-    sys.enemy()->SetCount(5);
+    sys.field().SetOption({40, 5, 5});
+    sys.enemy().SetCount(5);
     sys.SetState(GameState::Started, true);
 
     benchmark::RegisterBenchmark("DrawWholeField/40cells", WholeField, std::ref(sys));

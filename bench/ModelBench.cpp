@@ -1,7 +1,5 @@
+#include "Game.h"
 #include "GameRandom.h"
-#include "GameState.h"
-#include "Gamefield.h"
-#include "Gameparts.h"
 #include "StatusOption.h"
 
 #include <benchmark/benchmark.h>
@@ -25,27 +23,14 @@ protected:
     }
 };
 
-struct Game {
+// A game on a counting random source, with a player that wanders on its own.
+struct Bench {
     CountingRandom random{12345};
     StatusOption status;
-    GameLinks links{random, status};
-    GamePlayer player{links};
-    GameEnemy enemy{links};
-    GameField field{links};
-
-    Game()
-    {
-        links.player = &player;
-        links.enemy = &enemy;
-        links.field = &field;
-    }
-
-    void SetState(int32_t state)
-    {
-        field.ChangeState(state);
-        player.ChangeState(state);
-        enemy.ChangeState(state);
-    }
+    Game game{random, status};
+    GamePlayer& player = game.player();
+    GameEnemy& enemy = game.enemy();
+    GameField& field = game.field();
 
     // A neighbour the player may enter, trying them in turn so the piece wanders;
     // its own cell when none fits.
@@ -68,8 +53,8 @@ void BM_Generate(benchmark::State& state)
 {
     const FieldOption option{static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)),
                              static_cast<int32_t>(state.range(2))};
-    Game game;
-    game.field.SetOption(option);
+    Bench bench;
+    bench.field.SetOption(option);
     // A partition of N cells takes 5 draws per cut and N for the shuffle; every
     // placement attempt takes one draw per obstacle and trap.
     const int64_t partitionDraws = 6 * int64_t{option.cell} - 5;
@@ -78,9 +63,9 @@ void BM_Generate(benchmark::State& state)
     int64_t attempts = 0;
     int64_t maxAttempts = 0;
     for (auto _ : state) {
-        const int64_t before = game.random.draws;
-        game.field.Generate();
-        const int64_t used = game.random.draws - before - partitionDraws;
+        const int64_t before = bench.random.draws;
+        bench.field.Generate();
+        const int64_t used = bench.random.draws - before - partitionDraws;
         const int64_t n = perAttempt > 0 ? used / perAttempt : 1;
         attempts += n;
         maxAttempts = std::max(maxAttempts, n);
@@ -98,11 +83,11 @@ BENCHMARK(BM_Generate)
 
 void BM_Chase(benchmark::State& state)
 {
-    Game game;
-    game.enemy.SetCount(5);
-    game.SetState(GameState::Started);
+    Bench bench;
+    bench.enemy.SetCount(5);
+    bench.game.ChangeState(GameState::Started);
     for (auto _ : state)
-        benchmark::DoNotOptimize(game.enemy.Chase());
+        benchmark::DoNotOptimize(bench.enemy.Chase());
 }
 BENCHMARK(BM_Chase);
 
@@ -110,19 +95,19 @@ BENCHMARK(BM_Chase);
 // piece with no way on starts a new pattern.
 void BM_MoveCycle(benchmark::State& state)
 {
-    Game game;
-    game.SetState(GameState::Started);
+    Bench bench;
+    bench.game.ChangeState(GameState::Started);
     for (auto _ : state) {
         for (int i = 0; i < 3; ++i) {
-            const int32_t before = game.player.totalMoves();
-            if (game.player.Move(game.NextCell()) != 0 || game.player.totalMoves() == before) {
+            const int32_t before = bench.player.totalMoves();
+            if (bench.player.Move(bench.NextCell()) != GameState::None || bench.player.totalMoves() == before) {
                 state.PauseTiming();
-                game.SetState(GameState::Started);
+                bench.game.ChangeState(GameState::Started);
                 state.ResumeTiming();
                 break;
             }
         }
-        game.field.ClearChanged();
+        bench.field.ClearChanged();
     }
 }
 BENCHMARK(BM_MoveCycle);

@@ -35,9 +35,9 @@ void GameEnemy::SetCount(int32_t n)
     m_cells.assign(static_cast<size_t>(m_count), 0);
 }
 
-void GameEnemy::ChangeState(int32_t state)
+void GameEnemy::ChangeState(GameState state)
 {
-    GameField& field = *links.field;
+    GameField& field = links.field;
     if (state == GameState::Started || state == GameState::Retrying) {
         int32_t free = 0;
         for (int32_t c = 0; c < field.option().cell; ++c) {
@@ -73,11 +73,11 @@ void GameEnemy::ChangeState(int32_t state)
     }
 }
 
-void GameEnemy::Tick(int32_t state)
+void GameEnemy::Tick(GameState state)
 {
-    GameField& field = *links.field;
+    GameField& field = links.field;
     if (state == GameState::Started || state == GameState::Retrying) {
-        const auto flashing = std::min(m_cells.size(), static_cast<size_t>(links.player->cycleMoves()));
+        const auto flashing = std::min(m_cells.size(), static_cast<size_t>(links.player.cycleMoves()));
         for (size_t i = 0; i < flashing; ++i) {
             FieldCell record = field.Cell(m_cells[i]);
             record.enemy = record.enemy == 0 ? FlashFrame : 0;
@@ -98,8 +98,8 @@ void GameEnemy::Tick(int32_t state)
 
 int32_t GameEnemy::Chase()
 {
-    GameField& field = *links.field;
-    const FieldCell& player = field.Cell(links.player->cellIndex());
+    GameField& field = links.field;
+    const FieldCell& player = field.Cell(links.player.cellIndex());
     const int32_t px = (player.left + player.right - 1) / 2;
     const int32_t py = (player.top + player.bottom - 1) / 2;
 

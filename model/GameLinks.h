@@ -6,13 +6,13 @@ class GamePlayer;
 class GameEnemy;
 struct StatusOption;
 
-// How the game objects reach each other. The owner fills in each pointer as soon as
-// its object exists (player, enemy set, field, in that order) and clears it when the
-// object is deleted; the objects keep a reference to this record, never a copy.
+// How the game objects reach each other: the one random source, the statistics they read
+// the current run of clears from, and each other. Game holds the one record and hands
+// every object a reference to it.
 struct GameLinks {
     GameRandom& random;
     const StatusOption& status;
-    GamePlayer* player = nullptr;
-    GameEnemy* enemy = nullptr;
-    GameField* field = nullptr;
+    GamePlayer& player;
+    GameEnemy& enemy;
+    GameField& field;
 };

@@ -22,9 +22,9 @@ GamePlayer::GamePlayer(const GameLinks& links)
 
 GamePlayer::~GamePlayer() = default;
 
-void GamePlayer::ChangeState(int32_t state)
+void GamePlayer::ChangeState(GameState state)
 {
-    GameField& field = *links.field;
+    GameField& field = links.field;
     if (state == GameState::Started || state == GameState::Retrying) {
         // The field has just been reset, and its limits leave at least one ordinary cell.
         int32_t c = 0;
@@ -46,9 +46,9 @@ void GamePlayer::ChangeState(int32_t state)
     }
 }
 
-void GamePlayer::Tick(int32_t state)
+void GamePlayer::Tick(GameState state)
 {
-    GameField& field = *links.field;
+    GameField& field = links.field;
     if (state == GameState::Started || state == GameState::Retrying || state == GameState::Cleared) {
         FieldCell record = field.Cell(m_cellIndex);
         if (record.player == 0) {
@@ -67,16 +67,16 @@ void GamePlayer::Tick(int32_t state)
     }
 }
 
-int32_t GamePlayer::Move(int32_t cell)
+GameState GamePlayer::Move(int32_t cell)
 {
-    GameField& field = *links.field;
+    GameField& field = links.field;
     const FieldCell& target = field.Cell(cell);
     if (target.enemy >= 0 || target.obstacle >= 0)
-        return 0;
+        return GameState::None;
     if (m_cycleMoves + 1 == ChaseMove && target.trap >= 0)
-        return 0;
+        return GameState::None;
     if (cell != m_cellIndex && !field.IsNeighbour(cell, m_cellIndex))
-        return 0;
+        return GameState::None;
 
     FieldCell record = field.Cell(m_cellIndex);
     record.player = -1;
@@ -94,12 +94,12 @@ int32_t GamePlayer::Move(int32_t cell)
     if (!field.HasUnvisited())
         return GameState::Cleared;
     if (m_cycleMoves != ChaseMove)
-        return 0;
+        return GameState::None;
     m_cycleMoves = 0;
-    for (const int32_t enemyCell : links.enemy->cells()) {
+    for (const int32_t enemyCell : links.enemy.cells()) {
         if (field.IsNeighbour(m_cellIndex, enemyCell))
             return GameState::Gameover;
     }
-    links.enemy->Chase();
-    return 0;
+    links.enemy.Chase();
+    return GameState::None;
 }

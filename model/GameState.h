@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-// The game flow's state codes. The player's move result uses the same numbers,
-// so a non-zero result can be handed straight to the state change.
-namespace GameState {
-constexpr int32_t None = 0;
-constexpr int32_t Waiting = 1;
-constexpr int32_t Started = 2;
-constexpr int32_t Retrying = 3;
-constexpr int32_t Cleared = 4;
-constexpr int32_t Gameover = 5;
-constexpr int32_t Quitting = 6;
-}
+// The game flow's states. The player's move result uses the same codes: None when the
+// flow has nothing to do, Cleared or Gameover when it must change state.
+enum class GameState : int32_t {
+    None = 0,
+    Waiting = 1,
+    Started = 2,
+    Retrying = 3,
+    Cleared = 4,
+    Gameover = 5,
+    Quitting = 6,
+};

@@ -55,7 +55,7 @@ void GameField::SetOption(const FieldOption& value)
         column.fill(0);
 }
 
-void GameField::ChangeState(int32_t state)
+void GameField::ChangeState(GameState state)
 {
     if (state == GameState::Started) {
         Generate();

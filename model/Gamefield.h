@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameLinks.h"
+#include "GameState.h"
 
 #include <array>
 #include <cstdint>
@@ -48,7 +49,7 @@ public:
     void SetOption(const FieldOption& value);
     const FieldOption& option() const { return m_option; }
 
-    void ChangeState(int32_t state);
+    void ChangeState(GameState state);
     void Generate();
     void ResetCells();
 
@@ -65,7 +66,6 @@ public:
     int32_t Grid(int32_t x, int32_t y) const { return m_grid[x][y]; }
     std::span<const int32_t> Neighbours(int32_t cell) const;
 
-protected:
     struct CellRect {
         int32_t left = 0;
         int32_t top = 0;
@@ -73,8 +73,9 @@ protected:
         int32_t bottom = 0;
     };
 
-    // Gives the cells these rectangles (one per cell, covering the board without
-    // overlap), then fills the grid and builds the neighbour lists from them.
+    // A board laid out by hand instead of by a random partition: gives the cells these
+    // rectangles (one per cell, covering the board without overlap), then fills the grid
+    // and builds the neighbour lists from them.
     void InstallRectangles(std::span<const CellRect> rects);
     // Whether a walk from the first cell to visit, over the steps a player could take,
     // reaches every other cell to visit.

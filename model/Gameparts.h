@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameLinks.h"
+#include "GameState.h"
 
 #include <cstdint>
 #include <vector>
@@ -11,10 +12,10 @@ public:
     explicit GamePlayer(const GameLinks& links);
     virtual ~GamePlayer();
 
-    void ChangeState(int32_t state);
-    void Tick(int32_t state);
-    // 0, or the state to switch to: GameState::Cleared or GameState::Gameover.
-    int32_t Move(int32_t cell);
+    void ChangeState(GameState state);
+    void Tick(GameState state);
+    // None, or the state to switch to: Cleared or Gameover.
+    GameState Move(int32_t cell);
 
     int32_t cellIndex() const { return m_cellIndex; }
     int32_t cycleMoves() const { return m_cycleMoves; }
@@ -39,8 +40,8 @@ public:
     // Each enemy's cell, in the current order of movement.
     const std::vector<int32_t>& cells() const { return m_cells; }
 
-    void ChangeState(int32_t state);
-    void Tick(int32_t state);
+    void ChangeState(GameState state);
+    void Tick(GameState state);
     int32_t Chase();
 
 private:

@@ -19,7 +19,7 @@ TSys::TSys(GameRandom& random, QWidget* parent)
                       | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                       | Qt::WindowCloseButtonHint)
     , ui(std::make_unique<Ui::TSys>())
-    , links{random, m_statusOption}
+    , random(random)
 {
     ui->setupUi(this);
 
@@ -104,12 +104,7 @@ void TSys::FormCreate()
     palette.setColor(QPalette::Window, QColor(0, 64, 0));
     ui->Client->setPalette(palette);
 
-    m_player = std::make_unique<GamePlayer>(links);
-    links.player = m_player.get();
-    m_enemy = std::make_unique<GameEnemy>(links);
-    links.enemy = m_enemy.get();
-    m_field = std::make_unique<GameField>(links);
-    links.field = m_field.get();
+    m_game = std::make_unique<Game>(random, m_statusOption);
     m_sound = std::make_unique<GameSound>(SoundFolderPath.toStdString(), platform);
 
     LoadSettings();
@@ -122,12 +117,7 @@ void TSys::FormDestroy()
     Timer->stop();
     SaveSettings();
     m_sound.reset();
-    m_field.reset();
-    links.field = nullptr;
-    m_enemy.reset();
-    links.enemy = nullptr;
-    m_player.reset();
-    links.player = nullptr;
+    m_game.reset();
     m_offscreen.reset();
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "DesktopPlatform.h"
-#include "GameLinks.h"
-#include "Gamefield.h"
-#include "Gameparts.h"
+#include "Game.h"
 #include "GameSound.h"
 #include "StatusOption.h"
 #include "SystemOption.h"
@@ -40,7 +38,7 @@ public:
     void AttachDialogs(TOptionDialog* option, TAboutDialog* about, TStatusDialog* status);
 
     // Game flow
-    bool SetState(int32_t newState, bool skipConfirm);
+    bool SetState(GameState newState, bool skipConfirm);
     void SetBusy(bool on);
 
     // Drawing
@@ -52,15 +50,15 @@ public:
     bool LoadSettings();
     bool SaveSettings();
 
-    int32_t state() const { return m_state; }
+    GameState state() const { return m_state; }
     int32_t busyCount() const { return m_busyCount; }
     const SystemOption& systemOption() const { return m_systemOption; }
     const StatusOption& statusOption() const { return m_statusOption; }
     const QPixmap& offscreen() const { return *m_offscreen; }
-    GameField* field() const { return links.field; }
-    GamePlayer* player() const { return links.player; }
-    GameEnemy* enemy() const { return links.enemy; }
-    GameSound* sound() const { return m_sound.get(); }
+    GameField& field() const { return m_game->field(); }
+    GamePlayer& player() const { return m_game->player(); }
+    GameEnemy& enemy() const { return m_game->enemy(); }
+    GameSound& sound() const { return *m_sound; }
     QWidget* client() const;
     QMenu* popupMenu() const { return PopupMenu; }
 
@@ -85,9 +83,9 @@ private:
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormKeyDown(int key);
 
-    bool ConfirmChange(int32_t oldState, int32_t newState);
-    void UpdateStatistics(int32_t oldState, int32_t newState);
-    void EnterState(int32_t oldState, int32_t newState);
+    bool ConfirmChange(GameState oldState, GameState newState);
+    void UpdateStatistics(GameState oldState, GameState newState);
+    void EnterState(GameState oldState, GameState newState);
     void SetRetryEnabled(bool enabled);
     void StatusCommand();
     void OptionCommand();
@@ -103,7 +101,7 @@ private:
     QPixmap JointVImgList;
     QFont canvasFont;
 
-    int32_t m_state = 0;
+    GameState m_state = GameState::None;
     int32_t m_busyCount = 0;
     SystemOption m_systemOption;
     StatusOption m_statusOption;
@@ -112,11 +110,9 @@ private:
     // Set while a state change runs, so input delivered from inside it is ignored.
     bool m_changing = false;
 
-    GameLinks links;
+    GameRandom& random;
     DesktopPlatform platform;
-    std::unique_ptr<GamePlayer> m_player;
-    std::unique_ptr<GameEnemy> m_enemy;
-    std::unique_ptr<GameField> m_field;
+    std::unique_ptr<Game> m_game;
     std::unique_ptr<GameSound> m_sound;
 
     TOptionDialog* OptionDialog = nullptr;

@@ -63,11 +63,11 @@ void TSys::CopyToWindow(const QRect& area)
 
 void TSys::DrawChangedCells(bool piecesOnly)
 {
-    const std::span<const int32_t> changed = links.field->Changed();
+    const std::span<const int32_t> changed = m_game->field().Changed();
     if (!changed.empty()) {
         QPainter painter(m_offscreen.get());
         for (const int32_t i : changed) {
-            const FieldCell& c = links.field->Cell(i);
+            const FieldCell& c = m_game->field().Cell(i);
             const int x0 = 8 + 30 * c.left;
             const int y0 = 8 + 28 * c.top;
             const int x1 = 8 + 30 * c.right;
@@ -93,8 +93,8 @@ void TSys::DrawChangedCells(bool piecesOnly)
 
             // Both cells of a pair draw the same joint at the same place, so the seam
             // does not depend on which of them was drawn last.
-            for (const int32_t n : links.field->Neighbours(i)) {
-                const FieldCell& o = links.field->Cell(n);
+            for (const int32_t n : m_game->field().Neighbours(i)) {
+                const FieldCell& o = m_game->field().Cell(n);
                 if (o.bottom == c.top || o.top == c.bottom) {
                     const int jx = 17 + 15 * (std::max(c.left, o.left) + std::min(c.right, o.right) - 1);
                     if (o.bottom == c.top) {
@@ -121,7 +121,7 @@ void TSys::DrawChangedCells(bool piecesOnly)
             CopyToWindow(QRect(x0, y0, w, h));
         }
     }
-    links.field->ClearChanged();
+    m_game->field().ClearChanged();
 }
 
 void TSys::DrawWaitingScreen()

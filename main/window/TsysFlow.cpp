@@ -13,21 +13,21 @@
 
 namespace {
 
-bool InPattern(int32_t state)
+bool InPattern(GameState state)
 {
     return state == GameState::Started || state == GameState::Retrying;
 }
 
 }
 
-bool TSys::SetState(int32_t newState, bool skipConfirm)
+bool TSys::SetState(GameState newState, bool skipConfirm)
 {
     // Events are processed inside a change; a change must never start inside another.
     if (m_changing)
         return false;
     m_changing = true;
     SetBusy(true);
-    const int32_t oldState = m_state;
+    const GameState oldState = m_state;
     const bool go = skipConfirm || ConfirmChange(oldState, newState);
     if (go) {
         UpdateStatistics(oldState, newState);
@@ -40,7 +40,7 @@ bool TSys::SetState(int32_t newState, bool skipConfirm)
     return go;
 }
 
-bool TSys::ConfirmChange(int32_t oldState, int32_t newState)
+bool TSys::ConfirmChange(GameState oldState, GameState newState)
 {
     if (!m_systemOption.confirm || !InPattern(oldState))
         return true;
@@ -66,11 +66,11 @@ bool TSys::AskQuestion(const QString& statement, const QString& caption)
     return box.exec() == QMessageBox::Ok;
 }
 
-void TSys::UpdateStatistics(int32_t oldState, int32_t newState)
+void TSys::UpdateStatistics(GameState oldState, GameState newState)
 {
     StatusOption& s = m_statusOption;
     const auto abandon = [&] {
-        if (InPattern(oldState) && links.player->totalMoves() > 0) {
+        if (InPattern(oldState) && m_game->player().totalMoves() > 0) {
             ++s.gameover;
             s.succeeding = 0;
         }
@@ -105,7 +105,7 @@ void TSys::UpdateStatistics(int32_t oldState, int32_t newState)
     }
 }
 
-void TSys::EnterState(int32_t oldState, int32_t newState)
+void TSys::EnterState(GameState oldState, GameState newState)
 {
     const QColor white(255, 255, 255);
     switch (newState) {
@@ -144,9 +144,7 @@ void TSys::EnterState(int32_t oldState, int32_t newState)
     default:
         break;
     }
-    links.field->ChangeState(newState);
-    links.player->ChangeState(newState);
-    links.enemy->ChangeState(newState);
+    m_game->ChangeState(newState);
     DrawChangedCells(false);
 }
 
@@ -203,9 +201,9 @@ void TSys::StatusCommand()
 void TSys::OptionCommand()
 {
     SetBusy(true);
-    OptionDialog->SetFieldOption(links.field->option());
+    OptionDialog->SetFieldOption(m_game->field().option());
     OptionDialog->SetSystemOption(m_systemOption);
-    OptionDialog->SetEnemyCount(links.enemy->count());
+    OptionDialog->SetEnemyCount(m_game->enemy().count());
     OptionDialog->SetSoundEnabled(m_sound->enabled());
     OptionDialog->SetSoundUnavailable(m_sound->failed());
     QCoreApplication::processEvents();
@@ -214,13 +212,12 @@ void TSys::OptionCommand()
         m_sound->SetEnabled(OptionDialog->GetSoundEnabled());
         const FieldOption fieldOption = OptionDialog->GetFieldOption();
         const int32_t enemyCount = OptionDialog->GetEnemyCount();
-        bool changed = fieldOption != links.field->option() || enemyCount != links.enemy->count();
+        bool changed = fieldOption != m_game->field().option() || enemyCount != m_game->enemy().count();
         if (changed && m_systemOption.confirm)
             changed = AskQuestion(QStringLiteral("Starting new pattern with modified settings."),
                                   QStringLiteral("Confirmation"));
         if (changed) {
-            links.field->SetOption(fieldOption);
-            links.enemy->SetCount(enemyCount);
+            m_game->SetOptions(fieldOption, enemyCount);
             SetState(GameState::Started, true);
         }
     }
@@ -231,8 +228,7 @@ void TSys::TimerTimer()
 {
     if (m_busyCount > 0)
         return;
-    links.player->Tick(m_state);
-    links.enemy->Tick(m_state);
+    m_game->Tick(m_state);
     DrawChangedCells(true);
     QCoreApplication::processEvents();
 }

@@ -40,9 +40,9 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
         const int row = (y + 20) / 28 - 1;
         if (column < 0 || column >= GameField::Columns || row < 0 || row >= GameField::Rows)
             return;
-        const int32_t result = links.player->Move(links.field->Grid(column, row));
+        const GameState result = m_game->Move(m_game->field().Grid(column, row));
         DrawChangedCells(false);
-        if (result != 0)
+        if (result != GameState::None)
             SetState(result, false);
     } else if (m_state == GameState::Waiting) {
         if (std::abs(x - 278) <= 13 && std::abs(y - 190) <= 12)

@@ -29,7 +29,7 @@ bool TSys::LoadSettings()
     }
 
     GameSettings defaults;
-    defaults.field = links.field->option();
+    defaults.field = m_game->field().option();
     defaults.status = m_statusOption;
     // The window is not shown yet: settle the layout so the size counts the menu bar.
     // Its frame is known only once the window manager has mapped it, so until then the
@@ -42,10 +42,10 @@ bool TSys::LoadSettings()
     defaults.top = (screenSize.height() - outer.height()) / 2;
 
     const GameSettings settings = ReadGameSettings(file, defaults);
-    links.field->SetOption(settings.field);
+    m_game->field().SetOption(settings.field);
     m_systemOption = settings.system;
     m_statusOption = settings.status;
-    links.enemy->SetCount(settings.enemyCount);
+    m_game->enemy().SetCount(settings.enemyCount);
     m_sound->SetEnabled(settings.soundEnabled);
     // A top-level widget's position is that of its frame, as saved.
     move(settings.left, settings.top);
@@ -61,10 +61,10 @@ bool TSys::SaveSettings()
     if (saved) {
         const QPoint corner = frameGeometry().topLeft();
         GameSettings settings;
-        settings.field = links.field->option();
+        settings.field = m_game->field().option();
         settings.system = m_systemOption;
         settings.status = m_statusOption;
-        settings.enemyCount = links.enemy->count();
+        settings.enemyCount = m_game->enemy().count();
         settings.soundEnabled = m_sound->enabled();
         settings.left = corner.x();
         settings.top = corner.y();

@@ -307,7 +307,7 @@ TEST(Neighbours, ListsFollowTheSidesInOrder)
 {
     TestGame<ScriptedRandom> game;
     // A wide top cell over three, the middle one split in two rows.
-    game.field.Build({
+    Build(game.field, {
         {0, 0, 18, 4},  // 0
         {0, 4, 6, 13},  // 1
         {6, 4, 12, 8},  // 2
@@ -406,7 +406,7 @@ TEST(Reachability, ThirdStepCellStaysUnexpanded)
     // is reached only through X. The walk meets X first as S - T1 - T2 - X, the third
     // step, and never expands it, although X touches S.
     TestGame<ScriptedRandom> game;
-    game.field.Build({
+    Build(game.field, {
         {0, 0, 6, 13},   // 0 S
         {6, 0, 12, 4},   // 1 T1
         {6, 4, 12, 8},   // 2 T2
@@ -415,23 +415,23 @@ TEST(Reachability, ThirdStepCellStaysUnexpanded)
         {12, 8, 18, 13}, // 5 Y
     });
     game.field.ResetCells();
-    game.field.MarkObstacle(4);
-    game.field.MarkTrap(1);
+    MarkObstacle(game.field, 4);
+    MarkTrap(game.field, 1);
     EXPECT_TRUE(game.field.CheckReachable());
-    game.field.MarkTrap(2);
+    MarkTrap(game.field, 2);
     EXPECT_FALSE(game.field.CheckReachable());
 
     // In a row of strips two traps may be crossed, three may not.
-    game.field.Build({{0, 0, 3, 13}, {3, 0, 6, 13}, {6, 0, 9, 13}, {9, 0, 18, 13}});
+    Build(game.field, {{0, 0, 3, 13}, {3, 0, 6, 13}, {6, 0, 9, 13}, {9, 0, 18, 13}});
     game.field.ResetCells();
-    game.field.MarkTrap(1);
-    game.field.MarkTrap(2);
+    MarkTrap(game.field, 1);
+    MarkTrap(game.field, 2);
     EXPECT_TRUE(game.field.CheckReachable());
-    game.field.Build({{0, 0, 3, 13}, {3, 0, 6, 13}, {6, 0, 9, 13}, {9, 0, 12, 13}, {12, 0, 18, 13}});
+    Build(game.field, {{0, 0, 3, 13}, {3, 0, 6, 13}, {6, 0, 9, 13}, {9, 0, 12, 13}, {12, 0, 18, 13}});
     game.field.ResetCells();
-    game.field.MarkTrap(1);
-    game.field.MarkTrap(2);
-    game.field.MarkTrap(3);
+    MarkTrap(game.field, 1);
+    MarkTrap(game.field, 2);
+    MarkTrap(game.field, 3);
     EXPECT_FALSE(game.field.CheckReachable());
 }
 

@@ -51,8 +51,8 @@ protected:
 
 TEST_F(Pieces, StartSkipsObstaclesTrapsAndTakenCells)
 {
-    game.field.MarkObstacle(1);
-    game.field.MarkTrap(2);
+    MarkObstacle(game.field, 1);
+    MarkTrap(game.field, 2);
     game.enemy.SetCount(2);
     // Player: obstacle 1, trap 2, then 5. Enemies: 5 (the player's), 1 (an obstacle is
     // fine), 1 again (taken), 6 (next to the player is fine).
@@ -86,7 +86,7 @@ TEST_F(Pieces, StartSkipsObstaclesTrapsAndTakenCells)
 
 TEST_F(Pieces, RefusedMovesChangeNothing)
 {
-    game.field.MarkObstacle(6);
+    MarkObstacle(game.field, 6);
     ASSERT_NO_FATAL_FAILURE(Start(5, {1}));
     const std::vector<FieldCell> before = [&] {
         std::vector<FieldCell> all;
@@ -96,7 +96,7 @@ TEST_F(Pieces, RefusedMovesChangeNothing)
     }();
     // Corner contact, far away, an obstacle, an enemy.
     for (const int32_t target : {0, 10, 11, 6, 1})
-        EXPECT_EQ(game.player.Move(target), 0) << target;
+        EXPECT_EQ(game.player.Move(target), GameState::None) << target;
     EXPECT_TRUE(Changed().empty());
     EXPECT_EQ(game.player.totalMoves(), 0);
     EXPECT_EQ(game.player.cellIndex(), 5);
@@ -107,12 +107,12 @@ TEST_F(Pieces, RefusedMovesChangeNothing)
 TEST_F(Pieces, MoveWritesOldCellThenNewAndMayRevisit)
 {
     ASSERT_NO_FATAL_FAILURE(Start(5, {}));
-    EXPECT_EQ(game.player.Move(4), 0);
+    EXPECT_EQ(game.player.Move(4), GameState::None);
     EXPECT_EQ(Changed(), (std::vector<int32_t>{5, 4}));
     EXPECT_EQ(Cell(5).player, -1);
     EXPECT_EQ(Cell(4).player, 0);
     EXPECT_EQ(Cell(4).unvisited, -1);
-    EXPECT_EQ(game.player.Move(5), 0);
+    EXPECT_EQ(game.player.Move(5), GameState::None);
     EXPECT_EQ(game.player.cellIndex(), 5);
     EXPECT_EQ(game.player.totalMoves(), 2);
     EXPECT_EQ(game.player.cycleMoves(), 2);
@@ -121,21 +121,21 @@ TEST_F(Pieces, MoveWritesOldCellThenNewAndMayRevisit)
 TEST_F(Pieces, OwnCellClicksCountAndTheThirdLetsEnemiesChase)
 {
     ASSERT_NO_FATAL_FAILURE(Start(5, {3}));
-    EXPECT_EQ(game.player.Move(5), 0);
-    EXPECT_EQ(game.player.Move(5), 0);
+    EXPECT_EQ(game.player.Move(5), GameState::None);
+    EXPECT_EQ(game.player.Move(5), GameState::None);
     EXPECT_EQ(game.player.cycleMoves(), 2);
     EXPECT_EQ(Cell(5).player, 0);
     // The enemy aims at square (12, 4) of the ring around cell 3: cell 6, diagonally.
     game.random.Script({0});
-    EXPECT_EQ(game.player.Move(5), 0);
+    EXPECT_EQ(game.player.Move(5), GameState::None);
     EXPECT_EQ(game.player.cycleMoves(), 0);
     EXPECT_EQ(game.player.totalMoves(), 3);
     EXPECT_EQ(game.enemy.cells(), (std::vector<int32_t>{6}));
     EXPECT_EQ(game.random.left(), 0u);
 
     // Now next to it: the third click is caught and nobody moves.
-    EXPECT_EQ(game.player.Move(5), 0);
-    EXPECT_EQ(game.player.Move(5), 0);
+    EXPECT_EQ(game.player.Move(5), GameState::None);
+    EXPECT_EQ(game.player.Move(5), GameState::None);
     EXPECT_EQ(game.player.Move(5), GameState::Gameover);
     EXPECT_EQ(game.enemy.cells(), (std::vector<int32_t>{6}));
     EXPECT_EQ(Cell(6).enemy, 0);
@@ -155,24 +155,24 @@ TEST_F(Pieces, CatchLooksAtEveryEnemy)
 
 TEST_F(Pieces, TrapIsNeverTheThirdMove)
 {
-    game.field.MarkTrap(6);
-    game.field.MarkTrap(10);
+    MarkTrap(game.field, 6);
+    MarkTrap(game.field, 10);
     ASSERT_NO_FATAL_FAILURE(Start(5, {}));
-    EXPECT_EQ(game.player.Move(6), 0);
+    EXPECT_EQ(game.player.Move(6), GameState::None);
     EXPECT_EQ(game.player.cellIndex(), 6);
-    EXPECT_EQ(game.player.Move(6), 0);
+    EXPECT_EQ(game.player.Move(6), GameState::None);
     EXPECT_EQ(game.player.totalMoves(), 2);
     EXPECT_EQ(Cell(6).unvisited, -1);
     EXPECT_EQ(Cell(6).trap, 0);
     // Staying on the trap or stepping to the next one would be the third move.
-    EXPECT_EQ(game.player.Move(6), 0);
-    EXPECT_EQ(game.player.Move(10), 0);
+    EXPECT_EQ(game.player.Move(6), GameState::None);
+    EXPECT_EQ(game.player.Move(10), GameState::None);
     EXPECT_EQ(game.player.totalMoves(), 2);
-    EXPECT_EQ(game.player.Move(2), 0);
+    EXPECT_EQ(game.player.Move(2), GameState::None);
     EXPECT_EQ(game.player.cellIndex(), 2);
     EXPECT_EQ(game.player.totalMoves(), 3);
     // A new cycle may enter a trap again.
-    EXPECT_EQ(game.player.Move(6), 0);
+    EXPECT_EQ(game.player.Move(6), GameState::None);
     EXPECT_EQ(game.player.cellIndex(), 6);
 }
 
@@ -200,7 +200,7 @@ TEST_F(Pieces, SingleOrdinaryCellIsClearedByStayingInPlace)
 {
     for (int32_t c = 0; c < 12; ++c) {
         if (c != 5)
-            c % 2 ? game.field.MarkTrap(c) : game.field.MarkObstacle(c);
+            c % 2 ? MarkTrap(game.field, c) : MarkObstacle(game.field, c);
     }
     ASSERT_NO_FATAL_FAILURE(Start(5, {}));
     EXPECT_FALSE(game.field.HasUnvisited());
@@ -267,7 +267,7 @@ TEST_F(Pieces, NoEnemiesMeansNoCatch)
     ASSERT_NO_FATAL_FAILURE(Start(5, {}));
     EXPECT_EQ(game.enemy.count(), 0);
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(game.player.Move(i % 2 ? 5 : 4), 0);
+        EXPECT_EQ(game.player.Move(i % 2 ? 5 : 4), GameState::None);
     EXPECT_EQ(game.enemy.Chase(), 0);
     game.enemy.Tick(GameState::Started);
     game.enemy.ChangeState(GameState::Cleared);
@@ -343,8 +343,8 @@ TEST_F(Pieces, ChaseFreesALeftCellForLaterEnemies)
 
 TEST_F(Pieces, ChaseCrossesObstaclesAndTrapsDiagonally)
 {
-    game.field.MarkObstacle(10);
-    game.field.MarkTrap(5);
+    MarkObstacle(game.field, 10);
+    MarkTrap(game.field, 5);
     ASSERT_NO_FATAL_FAILURE(Start(11, {5, 4}));
     game.random.Script({0, 1});
     game.enemy.Chase();

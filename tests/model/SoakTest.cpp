@@ -34,8 +34,8 @@ public:
                 game.enemy.Tick(state);
                 CheckBoard();
             }
-            const int32_t result = Click();
-            if (result != 0 || game.player.totalMoves() > 400)
+            const GameState result = Click();
+            if (result != GameState::None || game.player.totalMoves() > 400)
                 EndRound(result);
         }
     }
@@ -48,7 +48,7 @@ public:
 private:
     int32_t Pick(int32_t n) { return static_cast<int32_t>(clicks() % static_cast<uint32_t>(n)); }
 
-    void NewRound(int32_t next)
+    void NewRound(GameState next)
     {
         state = next;
         game.SetState(state);
@@ -56,13 +56,13 @@ private:
         CheckBoard();
     }
 
-    void EndRound(int32_t result)
+    void EndRound(GameState result)
     {
         if (result == GameState::Cleared)
             ++game.status.succeeding;
         else
             game.status.succeeding = 0;
-        if (result != 0) {
+        if (result != GameState::None) {
             state = result;
             game.SetState(state);
             for (int i = 0; i < 6; ++i) {
@@ -76,7 +76,7 @@ private:
 
     // A click on a neighbour still to be visited, any neighbour, the player's own
     // cell or anywhere on the board.
-    int32_t Click()
+    GameState Click()
     {
         GameField& field = game.field;
         const int32_t from = game.player.cellIndex();
@@ -101,17 +101,17 @@ private:
         const std::vector<int32_t> enemiesBefore = game.enemy.cells();
         const int32_t movesBefore = game.player.totalMoves();
 
-        const int32_t result = game.player.Move(target);
+        const GameState result = game.player.Move(target);
         ++made;
         field.ClearChanged();
 
-        EXPECT_TRUE(result == 0 || result == GameState::Cleared || result == GameState::Gameover) << result;
+        EXPECT_TRUE(result == GameState::None || result == GameState::Cleared || result == GameState::Gameover);
         EXPECT_EQ(result == GameState::Cleared, !field.HasUnvisited());
         clears += result == GameState::Cleared;
         catches += result == GameState::Gameover;
         if (!legal) {
             ++refused;
-            EXPECT_EQ(result, 0);
+            EXPECT_EQ(result, GameState::None);
             EXPECT_EQ(game.player.totalMoves(), movesBefore);
             EXPECT_EQ(Records(), before) << "a refused move changed the board";
             return result;
@@ -179,7 +179,7 @@ private:
 
     TestGame<GameRandom> game;
     std::mt19937 clicks;
-    int32_t state = GameState::Waiting;
+    GameState state = GameState::Waiting;
     std::set<int32_t> entered;
 };
 

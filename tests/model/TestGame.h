@@ -1,9 +1,7 @@
 #pragma once
 
+#include "Game.h"
 #include "GameRandom.h"
-#include "GameState.h"
-#include "Gamefield.h"
-#include "Gameparts.h"
 #include "StatusOption.h"
 
 #include <deque>
@@ -35,69 +33,52 @@ private:
     std::deque<int32_t> queue;
 };
 
-// A field whose cells are laid out by hand instead of by a random partition.
-class TestField : public GameField {
-public:
-    using GameField::CellRect;
-    using GameField::CheckReachable;
-    using GameField::GameField;
+// Lays the field out by hand instead of by a random partition.
+inline void Build(GameField& field, std::initializer_list<GameField::CellRect> rects)
+{
+    field.SetOption({static_cast<int32_t>(rects.size()), 0, 0});
+    field.InstallRectangles(std::vector<GameField::CellRect>(rects));
+}
 
-    void Build(std::initializer_list<CellRect> rects)
-    {
-        SetOption({static_cast<int32_t>(rects.size()), 0, 0});
-        InstallRectangles(std::vector<CellRect>(rects));
-    }
+// Marks a cell as the placement would: obstacle or trap, nothing to visit there.
+inline void Mark(GameField& field, int32_t cell, int32_t FieldCell::*word)
+{
+    FieldCell record = field.Cell(cell);
+    record.*word = 0;
+    record.unvisited = -1;
+    field.SetCell(cell, record);
+}
+inline void MarkObstacle(GameField& field, int32_t cell) { Mark(field, cell, &FieldCell::obstacle); }
+inline void MarkTrap(GameField& field, int32_t cell) { Mark(field, cell, &FieldCell::trap); }
 
-    // Marks cells as the placement would: obstacle or trap, nothing to visit there.
-    void MarkObstacle(int32_t cell) { Mark(cell, &FieldCell::obstacle); }
-    void MarkTrap(int32_t cell) { Mark(cell, &FieldCell::trap); }
-
-private:
-    void Mark(int32_t cell, int32_t FieldCell::*word)
-    {
-        FieldCell record = Cell(cell);
-        record.*word = 0;
-        record.unvisited = -1;
-        SetCell(cell, record);
-    }
-};
-
-// The three game objects wired together as the main window does it.
+// A game on the given random source, with statistics of its own.
 template <typename Random>
 struct TestGame {
     Random random;
     StatusOption status;
-    GameLinks links{random, status};
-    GamePlayer player{links};
-    GameEnemy enemy{links};
-    TestField field{links};
+    Game game{random, status};
+    GamePlayer& player = game.player();
+    GameEnemy& enemy = game.enemy();
+    GameField& field = game.field();
 
     template <typename... Args>
     explicit TestGame(Args... seed)
         : random(seed...)
     {
-        links.player = &player;
-        links.enemy = &enemy;
-        links.field = &field;
     }
 
-    void SetState(int32_t state)
-    {
-        field.ChangeState(state);
-        player.ChangeState(state);
-        enemy.ChangeState(state);
-    }
+    void SetState(GameState state) { game.ChangeState(state); }
 };
 
 // Four columns of widths 5, 4, 4, 5 and three rows of heights 4, 4, 5; cell = 4 * row + column.
 //    0  1  2  3
 //    4  5  6  7
 //    8  9 10 11
-inline void BuildBlocks(TestField& field)
+inline void BuildBlocks(GameField& field)
 {
     const int32_t xs[] = {0, 5, 9, 13, 18};
     const int32_t ys[] = {0, 4, 8, 13};
-    field.Build({
+    Build(field, {
         {xs[0], ys[0], xs[1], ys[1]}, {xs[1], ys[0], xs[2], ys[1]}, {xs[2], ys[0], xs[3], ys[1]}, {xs[3], ys[0], xs[4], ys[1]},
         {xs[0], ys[1], xs[1], ys[2]}, {xs[1], ys[1], xs[2], ys[2]}, {xs[2], ys[1], xs[3], ys[2]}, {xs[3], ys[1], xs[4], ys[2]},
         {xs[0], ys[2], xs[1], ys[3]}, {xs[1], ys[2], xs[2], ys[3]}, {xs[2], ys[2], xs[3], ys[3]}, {xs[3], ys[2], xs[4], ys[3]},

@@ -41,7 +41,7 @@ TEST(Commands, OptionSwitchesApplyAtOnceWithoutANewPattern)
 {
     GameWindow game;
     game->SetState(GameState::Started, true);
-    const int32_t player = game->player()->cellIndex();
+    const int32_t player = game->player().cellIndex();
     ChangeOptions(game, [](QWidget* dialog) {
         Check(dialog, "ConfirmChkBox", true);
         Check(dialog, "PositionChkBox", false);
@@ -49,9 +49,9 @@ TEST(Commands, OptionSwitchesApplyAtOnceWithoutANewPattern)
     });
     EXPECT_TRUE(game->systemOption().confirm);
     EXPECT_FALSE(game->systemOption().position);
-    EXPECT_FALSE(game->sound()->enabled());
+    EXPECT_FALSE(game->sound().enabled());
     EXPECT_EQ(game->statusOption().start, 1);
-    EXPECT_EQ(game->player()->cellIndex(), player);
+    EXPECT_EQ(game->player().cellIndex(), player);
     EXPECT_EQ(game->busyCount(), 0);
 
     // Cancel applies nothing.
@@ -60,7 +60,7 @@ TEST(Commands, OptionSwitchesApplyAtOnceWithoutANewPattern)
         Slide(dialog, "CellTrkBar", 40);
     }, false);
     EXPECT_TRUE(game->systemOption().confirm);
-    EXPECT_EQ(game->field()->option().cell, 32);
+    EXPECT_EQ(game->field().option().cell, 32);
 }
 
 TEST(Commands, ChangedNumbersStartANewPatternEvenFromWaiting)
@@ -71,8 +71,8 @@ TEST(Commands, ChangedNumbersStartANewPatternEvenFromWaiting)
         Slide(dialog, "EnemyTrkBar", 5);
     });
     EXPECT_EQ(game->state(), GameState::Started);
-    EXPECT_EQ(game->field()->option().cell, 40);
-    EXPECT_EQ(game->enemy()->cells().size(), 5u);
+    EXPECT_EQ(game->field().option().cell, 40);
+    EXPECT_EQ(game->enemy().cells().size(), 5u);
     EXPECT_EQ(game->statusOption().start, 1);
     EXPECT_TRUE(game.Item("MainMenu_Game_Retry")->isEnabled());
 }
@@ -91,13 +91,13 @@ TEST(Commands, OptionQuestionFollowsTheNewConfirmSwitch)
     EXPECT_EQ(shown->text, QStringLiteral("Starting new pattern with modified settings.\n\nSure?"));
     EXPECT_EQ(shown->caption, QStringLiteral("Confirmation"));
     EXPECT_TRUE(game->systemOption().confirm);
-    EXPECT_EQ(game->field()->option().trap, 2);
+    EXPECT_EQ(game->field().option().trap, 2);
     EXPECT_EQ(game->statusOption().start, 1);
 
     shown = AnswerNextBox(QMessageBox::Ok);
     ChangeOptions(game, [](QWidget* dialog) { Slide(dialog, "TrapTrkBar", 5); });
     EXPECT_TRUE(shown->seen);
-    EXPECT_EQ(game->field()->option().trap, 5);
+    EXPECT_EQ(game->field().option().trap, 5);
     EXPECT_EQ(game->statusOption().start, 2);
 
     // Confirm turned off in the same dialog: no question at all.
@@ -108,7 +108,7 @@ TEST(Commands, OptionQuestionFollowsTheNewConfirmSwitch)
     });
     QTest::qWait(350);
     EXPECT_FALSE(shown->seen);
-    EXPECT_EQ(game->field()->option().obstacle, 0);
+    EXPECT_EQ(game->field().option().obstacle, 0);
     EXPECT_EQ(game->statusOption().start, 3);
 }
 

@@ -79,10 +79,10 @@ TEST(Drawing, PatternCellsOutlinesJointsAndTiles)
 {
     for (const int32_t cells : {24, 40, 234}) {
         GameWindow game;
-        game->field()->SetOption({cells, cells == 234 ? 5 : 3, 2});
+        game->field().SetOption({cells, cells == 234 ? 5 : 3, 2});
         game->SetState(GameState::Started, true);
         const QImage shot = Snapshot(*game);
-        GameField& field = *game->field();
+        GameField& field = game->field();
         const auto colourAt = [&](int x, int y) {
             return CellColour(field.Cell(field.Grid((x - 8) / 30, (y - 8) / 28)));
         };
@@ -131,7 +131,7 @@ TEST(Drawing, ResultDoesNotDependOnDrawingOrder)
     GameWindow game;
     game->SetState(GameState::Started, true);
     const QImage first = Snapshot(*game);
-    GameField& field = *game->field();
+    GameField& field = game->field();
     const int32_t count = field.option().cell;
     for (int32_t i = count - 1; i >= 0; --i)
         field.SetCell(i, field.Cell(i));
@@ -143,8 +143,8 @@ TEST(Drawing, TileOnlyRedrawTouchesOnlyTheTileArea)
 {
     GameWindow game;
     game->SetState(GameState::Started, true);
-    GameField& field = *game->field();
-    const int32_t cell = game->player()->cellIndex();
+    GameField& field = game->field();
+    const int32_t cell = game->player().cellIndex();
     const QImage before = Snapshot(*game);
 
     FieldCell record = field.Cell(cell);

@@ -16,7 +16,7 @@ const QByteArray ConfirmOn = "[systemOption]\nconfirm=1\n";
 // The only other cell of a two-cell pattern: entering it clears the pattern.
 int32_t OtherCell(const GameWindow& game)
 {
-    return 1 - game->player()->cellIndex();
+    return 1 - game->player().cellIndex();
 }
 
 void ClearTwoCellPattern(const GameWindow& game)
@@ -74,7 +74,7 @@ TEST(Flow, FieldClicksAreTakenExactlyInsideTheField)
         game.StartPattern(1, 0);
         for (const QPoint miss : {QPoint(7, 8), QPoint(8, 7), QPoint(548, 371), QPoint(547, 372)})
             game.Click(miss);
-        EXPECT_EQ(game->player()->totalMoves(), 0);
+        EXPECT_EQ(game->player().totalMoves(), 0);
         game.Click(at);
         EXPECT_EQ(game->state(), GameState::Cleared);
         EXPECT_EQ(game->statusOption().clear, 1);
@@ -99,7 +99,7 @@ TEST(Flow, RunsOfClearsAndHatTricks)
         QTest::keyClick(&*game, Qt::Key_Space);
         ASSERT_EQ(game->state(), GameState::Started);
         const int32_t ordinary = OtherCell(game);
-        EXPECT_EQ(game->field()->Cell(ordinary).unvisited, (run + 1) % 3 == 0 ? 1 : 0);
+        EXPECT_EQ(game->field().Cell(ordinary).unvisited, (run + 1) % 3 == 0 ? 1 : 0);
     }
     EXPECT_EQ(game->statusOption().start, 7);
     EXPECT_EQ(game->statusOption().clear, 6);
@@ -137,7 +137,7 @@ TEST(Flow, CaughtAndAbandonedPatternsCountAsLost)
 {
     GameWindow game;
     game.StartPattern(2, 1);
-    const QPoint own = game.PointIn(game->player()->cellIndex());
+    const QPoint own = game.PointIn(game->player().cellIndex());
     game.Click(own);
     game.Click(own);
     EXPECT_EQ(game->state(), GameState::Started);
@@ -150,7 +150,7 @@ TEST(Flow, CaughtAndAbandonedPatternsCountAsLost)
     game.Item("MainMenu_Game_Retry")->trigger();
     game.Item("MainMenu_Game_Start")->trigger();
     EXPECT_EQ(game->statusOption().gameover, 1);
-    game.Click(game.PointIn(game->player()->cellIndex()));
+    game.Click(game.PointIn(game->player().cellIndex()));
     game.Item("MainMenu_Game_Start")->trigger();
     EXPECT_EQ(game->statusOption().gameover, 2);
     EXPECT_EQ(game->statusOption().start, 3);
@@ -227,12 +227,12 @@ TEST(Flow, PauseCounterStopsTheAnimation)
 {
     GameWindow game;
     game.StartPattern(2, 1);
-    const QPoint own = game.PointIn(game->player()->cellIndex());
+    const QPoint own = game.PointIn(game->player().cellIndex());
     for (int i = 0; i < 3; ++i)
         game.Click(own);
     ASSERT_EQ(game->state(), GameState::Gameover);
-    const int32_t cell = game->player()->cellIndex();
-    const auto frame = [&] { return game->field()->Cell(cell).player; };
+    const int32_t cell = game->player().cellIndex();
+    const auto frame = [&] { return game->field().Cell(cell).player; };
 
     EXPECT_EQ(game->busyCount(), 0);
     const int32_t before = frame();
@@ -276,6 +276,6 @@ TEST(Flow, RightClickOpensThePopupAndNeverMoves)
     game.Click(game.PointIn(OtherCell(game)), Qt::RightButton);
     QCoreApplication::sendEvent(game->client(), &menuEvent);
     EXPECT_TRUE(opened);
-    EXPECT_EQ(game->player()->totalMoves(), 0);
+    EXPECT_EQ(game->player().totalMoves(), 0);
     EXPECT_EQ(game->state(), GameState::Started);
 }

@@ -51,15 +51,15 @@ public:
     // Starts a pattern of the given size with no obstacles or traps, bypassing the dialog.
     void StartPattern(int32_t cells, int32_t enemies) const
     {
-        forms->sys.field()->SetOption({cells, 0, 0});
-        forms->sys.enemy()->SetCount(enemies);
+        forms->sys.field().SetOption({cells, 0, 0});
+        forms->sys.enemy().SetCount(enemies);
         forms->sys.SetState(GameState::Started, true);
     }
 
     // A client point inside the given cell, clear of its outline.
     QPoint PointIn(int32_t cell) const
     {
-        const FieldCell& c = forms->sys.field()->Cell(cell);
+        const FieldCell& c = forms->sys.field().Cell(cell);
         return {8 + 30 * c.left + 3, 8 + 28 * c.top + 3};
     }
 

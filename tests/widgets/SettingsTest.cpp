@@ -399,9 +399,9 @@ TEST_F(TSysSettingsTest, WithoutAFileTheDefaultsApplyAndEveryKeyIsWrittenAtExit)
     {
         TSys window(random);
         EXPECT_FALSE(QFile::exists(SettingsFilePath));
-        EXPECT_EQ(window.field()->option(), FieldOption{});
-        EXPECT_EQ(window.enemy()->count(), 3);
-        EXPECT_TRUE(window.sound()->enabled());
+        EXPECT_EQ(window.field().option(), FieldOption{});
+        EXPECT_EQ(window.enemy().count(), 3);
+        EXPECT_TRUE(window.sound().enabled());
         EXPECT_EQ(window.systemOption(), SystemOption{});
         EXPECT_EQ(window.statusOption(), StatusOption{});
         EXPECT_EQ(window.frameGeometry().topLeft(), Centred(window));
@@ -429,9 +429,9 @@ TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
                                 "[Others]\nenemyCount=0\nsoundEnabled=0\nleft=-30\ntop=17\n");
     {
         TSys window(random);
-        EXPECT_EQ(window.field()->option(), (FieldOption{28, 0, 5}));
-        EXPECT_EQ(window.enemy()->count(), 1);
-        EXPECT_FALSE(window.sound()->enabled());
+        EXPECT_EQ(window.field().option(), (FieldOption{28, 0, 5}));
+        EXPECT_EQ(window.enemy().count(), 1);
+        EXPECT_FALSE(window.sound().enabled());
         EXPECT_TRUE(window.systemOption().confirm);
         EXPECT_EQ(window.statusOption(), (StatusOption{5, 0, 0, 0, 0, 4, 4}));
         EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(-30, 17));
@@ -444,8 +444,8 @@ TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
 
     WriteText(SettingsFilePath, "[fieldOption]\ncell=1000\n[others]\nenemyCount=99\n");
     TSys window(random);
-    EXPECT_EQ(window.field()->option().cell, 40);
-    EXPECT_EQ(window.enemy()->count(), 5);
+    EXPECT_EQ(window.field().option().cell, 40);
+    EXPECT_EQ(window.enemy().count(), 5);
 }
 
 TEST_F(TSysSettingsTest, SwitchedOffStatusAndPositionLeaveTheirKeysAlone)
@@ -476,7 +476,7 @@ TEST_F(TSysSettingsTest, AnUnreadableFileIsReportedOnceEachWayAndKeptAsItIs)
         TSys window(random);
         ASSERT_EQ(answerer.boxes.size(), 1u);
         EXPECT_EQ(answerer.boxes[0].text, "Failed to load settings.");
-        EXPECT_EQ(window.field()->option(), FieldOption{});
+        EXPECT_EQ(window.field().option(), FieldOption{});
         EXPECT_EQ(window.systemOption(), SystemOption{});
     }
     ASSERT_EQ(answerer.boxes.size(), 2u);

@@ -1,0 +1,33 @@
+#include "Game.h"
+
+Game::Game(GameRandom& random, const StatusOption& status)
+    : links{random, status, m_player, m_enemy, m_field}
+    , m_player(links)
+    , m_enemy(links)
+    , m_field(links)
+{
+}
+
+void Game::ChangeState(GameState state)
+{
+    m_field.ChangeState(state);
+    m_player.ChangeState(state);
+    m_enemy.ChangeState(state);
+}
+
+void Game::Tick(GameState state)
+{
+    m_player.Tick(state);
+    m_enemy.Tick(state);
+}
+
+GameState Game::Move(int32_t cell)
+{
+    return m_player.Move(cell);
+}
+
+void Game::SetOptions(const FieldOption& field, int32_t enemyCount)
+{
+    m_field.SetOption(field);
+    m_enemy.SetCount(enemyCount);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "GameLinks.h"
+#include "GameState.h"
+#include "Gamefield.h"
+#include "Gameparts.h"
+
+#include <cstdint>
+
+// The player, the enemy set and the field, wired together. They are made in this order
+// and go in the reverse one; each reaches the others through the links, which exist for
+// as long as the game does.
+class Game {
+public:
+    // random and status must outlive the game.
+    Game(GameRandom& random, const StatusOption& status);
+
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GamePlayer& player() { return m_player; }
+    GameEnemy& enemy() { return m_enemy; }
+    GameField& field() { return m_field; }
+    const GamePlayer& player() const { return m_player; }
+    const GameEnemy& enemy() const { return m_enemy; }
+    const GameField& field() const { return m_field; }
+
+    // The field learns of a new state first: a start makes the pattern the pieces are
+    // then placed on, the player before the enemies.
+    void ChangeState(GameState state);
+    // One animation step of the pieces; the field's changed list names what to redraw.
+    void Tick(GameState state);
+    // None, or the state the move leads to.
+    GameState Move(int32_t cell);
+    // New pattern options; they take effect at the next start.
+    void SetOptions(const FieldOption& field, int32_t enemyCount);
+
+private:
+    GameLinks links;
+    GamePlayer m_player;
+    GameEnemy m_enemy;
+    GameField m_field;
+};
