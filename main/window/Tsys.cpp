@@ -84,7 +84,7 @@ void TSys::FormCreate()
             ApplicationDeactivate();
     });
 
-    m_offscreen = std::make_unique<QPixmap>(BufferRect.size());
+    m_offscreen = std::make_unique<QPixmap>(BoardGeometry::BufferRect.size());
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     canvasFont = QFont(QStringLiteral("Comic Sans MS"));
     // Whatever face stands in, size it so its character cell is 32 pixels high.
@@ -96,7 +96,7 @@ void TSys::FormCreate()
     m_offscreen->fill(QColor(0, 64, 0));
 
     setWindowTitle(TitleText);
-    ui->Client->setFixedSize(BufferRect.size());
+    ui->Client->setFixedSize(BoardGeometry::BufferRect.size());
     ui->Client->setAutoFillBackground(false);
     ui->Client->setAttribute(Qt::WA_OpaquePaintEvent);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

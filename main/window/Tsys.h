@@ -90,7 +90,10 @@ private:
     void StatusCommand();
     void OptionCommand();
     bool AskQuestion(const QString& statement, const QString& caption);
-    static void DrawImage(QPainter& painter, const QPixmap& sheet, int index, QSize size, int x, int y);
+    void DrawCell(QPainter& painter, int32_t cell);
+    void DrawPiece(QPainter& painter, int32_t cell);
+    void DrawJoint(QPainter& painter, int32_t cell, int32_t neighbour);
+    static void DrawImage(QPainter& painter, const QPixmap& sheet, int index, QSize size, QPoint at);
     void CopyToWindow(const QRect& area);
 
     std::unique_ptr<Ui::TSys> ui;

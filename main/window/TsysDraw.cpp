@@ -3,10 +3,10 @@
 #include "BoardGeometry.h"
 #include "ui_Tsys.h"
 
-#include <algorithm>
-
 #include <QPainter>
 #include <QWidget>
+
+using Board = BoardGeometry;
 
 namespace {
 
@@ -17,10 +17,7 @@ const QColor ObstacleColour(0, 128, 0);
 const QColor PlainColour(0, 160, 0);
 const QColor WaitingColour(0, 128, 0);
 
-constexpr QSize TileSize(26, 24);
-constexpr QSize JointHSize(12, 4);
-constexpr QSize JointVSize(4, 12);
-constexpr QPoint WaitingTile(265, 178);
+constexpr int ObstacleTile = 14;
 
 QColor CellColour(const FieldCell& c)
 {
@@ -41,7 +38,7 @@ int TileOf(const FieldCell& c)
     if (c.enemy >= 0)
         return 5 + c.enemy;
     if (c.obstacle >= 0)
-        return 14 + c.obstacle;
+        return ObstacleTile + c.obstacle;
     if (c.trap >= 0)
         return 15 + c.trap;
     if (c.unvisited >= 0)
@@ -51,9 +48,9 @@ int TileOf(const FieldCell& c)
 
 }
 
-void TSys::DrawImage(QPainter& painter, const QPixmap& sheet, int index, QSize size, int x, int y)
+void TSys::DrawImage(QPainter& painter, const QPixmap& sheet, int index, QSize size, QPoint at)
 {
-    painter.drawPixmap(x, y, sheet, index * size.width(), 0, size.width(), size.height());
+    painter.drawPixmap(at.x(), at.y(), sheet, index * size.width(), 0, size.width(), size.height());
 }
 
 void TSys::CopyToWindow(const QRect& area)
@@ -63,91 +60,85 @@ void TSys::CopyToWindow(const QRect& area)
 
 void TSys::DrawChangedCells(bool piecesOnly)
 {
-    const std::span<const int32_t> changed = m_game->field().Changed();
-    if (!changed.empty()) {
+    GameField& field = m_game->field();
+    if (!field.Changed().empty()) {
         QPainter painter(m_offscreen.get());
-        for (const int32_t i : changed) {
-            const FieldCell& c = m_game->field().Cell(i);
-            const int x0 = 8 + 30 * c.left;
-            const int y0 = 8 + 28 * c.top;
-            const int x1 = 8 + 30 * c.right;
-            const int y1 = 8 + 28 * c.bottom;
-            const int w = x1 - x0;
-            const int h = y1 - y0;
-            const QColor colour = CellColour(c);
-            const int tile = TileOf(c);
-            const int tx = x0 + (w - TileSize.width()) / 2;
-            const int ty = y0 + (h - TileSize.height()) / 2;
-
-            if (piecesOnly) {
-                const QRect tileRect(QPoint(tx, ty), TileSize);
-                painter.fillRect(tileRect, colour);
-                if (tile >= 0)
-                    DrawImage(painter, ChrImgList, tile, TileSize, tx, ty);
-                CopyToWindow(tileRect);
-                continue;
-            }
-
-            painter.fillRect(x0, y0, w, h, Background);
-            painter.fillRect(x0 + 1, y0 + 1, w - 2, h - 2, colour);
-
-            // Both cells of a pair draw the same joint at the same place, so the seam
-            // does not depend on which of them was drawn last.
-            for (const int32_t n : m_game->field().Neighbours(i)) {
-                const FieldCell& o = m_game->field().Cell(n);
-                if (o.bottom == c.top || o.top == c.bottom) {
-                    const int jx = 17 + 15 * (std::max(c.left, o.left) + std::min(c.right, o.right) - 1);
-                    if (o.bottom == c.top) {
-                        painter.fillRect(jx, y0, 12, 2, colour);
-                        DrawImage(painter, JointHImgList, i > n ? 1 : 0, JointHSize, jx, y0 - 2);
-                    } else {
-                        painter.fillRect(jx, y1 - 2, 12, 2, colour);
-                        DrawImage(painter, JointHImgList, i < n ? 1 : 0, JointHSize, jx, y1 - 2);
-                    }
-                } else {
-                    const int jy = 16 + 14 * (std::max(c.top, o.top) + std::min(c.bottom, o.bottom) - 1);
-                    if (o.right == c.left) {
-                        painter.fillRect(x0, jy, 2, 12, colour);
-                        DrawImage(painter, JointVImgList, i > n ? 1 : 0, JointVSize, x0 - 2, jy);
-                    } else {
-                        painter.fillRect(x1 - 2, jy, 2, 12, colour);
-                        DrawImage(painter, JointVImgList, i < n ? 1 : 0, JointVSize, x1 - 2, jy);
-                    }
-                }
-            }
-
-            if (tile >= 0)
-                DrawImage(painter, ChrImgList, tile, TileSize, tx, ty);
-            CopyToWindow(QRect(x0, y0, w, h));
+        for (const int32_t i : field.Changed()) {
+            if (piecesOnly)
+                DrawPiece(painter, i);
+            else
+                DrawCell(painter, i);
         }
     }
-    m_game->field().ClearChanged();
+    field.ClearChanged();
+}
+
+// The tile area lies inside the outline and the joint openings, so those stay as they are.
+void TSys::DrawPiece(QPainter& painter, int32_t cell)
+{
+    const FieldCell& c = m_game->field().Cell(cell);
+    const QRect tile = Board::TileRect(c);
+    painter.fillRect(tile, CellColour(c));
+    if (TileOf(c) >= 0)
+        DrawImage(painter, ChrImgList, TileOf(c), Board::TileSize, tile.topLeft());
+    CopyToWindow(tile);
+}
+
+void TSys::DrawCell(QPainter& painter, int32_t cell)
+{
+    const FieldCell& c = m_game->field().Cell(cell);
+    const QRect area = Board::CellRect(c);
+    painter.fillRect(area, Background);
+    painter.fillRect(area.adjusted(1, 1, -1, -1), CellColour(c));
+    for (const int32_t n : m_game->field().Neighbours(cell))
+        DrawJoint(painter, cell, n);
+    if (TileOf(c) >= 0)
+        DrawImage(painter, ChrImgList, TileOf(c), Board::TileSize, Board::TileRect(c).topLeft());
+    CopyToWindow(area);
+}
+
+// Both cells of a pair draw the same joint at the same place, each opening its own outline
+// under it, so the seam does not depend on which of them was drawn last.
+void TSys::DrawJoint(QPainter& painter, int32_t cell, int32_t neighbour)
+{
+    const FieldCell& c = m_game->field().Cell(cell);
+    const FieldCell& n = m_game->field().Cell(neighbour);
+    const QRect joint = Board::JointRect(c, n);
+    painter.fillRect(joint.intersected(Board::CellRect(c)), CellColour(c));
+    // The tab points one way or the other depending on which of the pair came first.
+    const bool below = n.top == c.bottom || n.left == c.right;
+    const int image = (below ? neighbour > cell : cell > neighbour) ? 1 : 0;
+    if (Board::JointIsHorizontal(c, n))
+        DrawImage(painter, JointHImgList, image, Board::JointHSize, joint.topLeft());
+    else
+        DrawImage(painter, JointVImgList, image, Board::JointVSize, joint.topLeft());
 }
 
 void TSys::DrawWaitingScreen()
 {
     QPainter painter(m_offscreen.get());
-    painter.fillRect(FieldRect, WaitingColour);
-    DrawImage(painter, ChrImgList, 14, TileSize, WaitingTile.x(), WaitingTile.y());
-    CopyToWindow(FieldRect);
+    painter.fillRect(Board::FieldRect, WaitingColour);
+    DrawImage(painter, ChrImgList, ObstacleTile, Board::TileSize, Board::WaitingTile.topLeft());
+    CopyToWindow(Board::FieldRect);
 }
 
 void TSys::DrawMessage(const QString& text, const QColor& colour)
 {
+    const QRect& line = Board::MessageRect;
     QPainter painter(m_offscreen.get());
-    painter.fillRect(MessageRect, Background);
+    painter.fillRect(line, Background);
     painter.setFont(canvasFont);
     const QFontMetrics metrics(canvasFont);
     const int w = metrics.horizontalAdvance(text);
     const int h = metrics.height();
-    const int tx = MessageRect.left() + (MessageRect.width() - w) / 2;
-    const int ty = MessageRect.top() + (MessageRect.height() - h) / 2;
-    painter.setClipRect(MessageRect);
+    const int tx = line.left() + (line.width() - w) / 2;
+    const int ty = line.top() + (line.height() - h) / 2;
+    painter.setClipRect(line);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Background);
     painter.setPen(colour);
     painter.drawText(tx, ty + metrics.ascent(), text);
-    CopyToWindow(MessageRect);
+    CopyToWindow(line);
 }
 
 void TSys::FormPaint(const QRect& area)

@@ -1,7 +1,7 @@
 #include "Tsys.h"
 #include "ui_Tsys.h"
 
-#include "GameState.h"
+#include "BoardGeometry.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -35,17 +35,15 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
     if (button != Qt::LeftButton || m_changing)
         return;
     if (m_state == GameState::Started || m_state == GameState::Retrying) {
-        // Offset before dividing so that clicks left of or above the field truncate to -1.
-        const int column = (x + 22) / 30 - 1;
-        const int row = (y + 20) / 28 - 1;
-        if (column < 0 || column >= GameField::Columns || row < 0 || row >= GameField::Rows)
+        const std::optional<QPoint> square = BoardGeometry::SquareAt({x, y});
+        if (!square)
             return;
-        const GameState result = m_game->Move(m_game->field().Grid(column, row));
+        const GameState result = m_game->Move(m_game->field().Grid(square->x(), square->y()));
         DrawChangedCells(false);
         if (result != GameState::None)
             SetState(result, false);
     } else if (m_state == GameState::Waiting) {
-        if (std::abs(x - 278) <= 13 && std::abs(y - 190) <= 12)
+        if (BoardGeometry::OnWaitingTile({x, y}))
             SetState(GameState::Started, false);
     }
 }

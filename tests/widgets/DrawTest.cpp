@@ -1,3 +1,4 @@
+#include "BoardGeometry.h"
 #include "GameWindow.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 
 namespace {
 
+using Board = BoardGeometry;
 const QColor Background(0, 64, 0);
 
 QColor CellColour(const FieldCell& c)
@@ -18,11 +20,6 @@ QColor CellColour(const FieldCell& c)
     if (c.obstacle >= 0)
         return {0, 128, 0};
     return {0, 160, 0};
-}
-
-QRect PixelRect(const FieldCell& c)
-{
-    return QRect(QPoint(8 + 30 * c.left, 8 + 28 * c.top), QPoint(7 + 30 * c.right, 7 + 28 * c.bottom));
 }
 
 QImage Snapshot(const TSys& sys)
@@ -51,6 +48,38 @@ void ExpectImage(const QImage& shot, const QString& sheet, int index, QSize size
     }
 }
 
+
+int TileOf(const FieldCell& c)
+{
+    if (c.player >= 0)
+        return c.player;
+    if (c.enemy >= 0)
+        return 5 + c.enemy;
+    if (c.obstacle >= 0)
+        return 14;
+    if (c.trap >= 0)
+        return 15;
+    if (c.unvisited >= 0)
+        return 16 + c.unvisited;
+    return -1;
+}
+
+// Whether the area shows the given sheet image over what lies below it.
+bool ShowsImage(const QImage& shot, const QString& sheet, int index, const QRect& area,
+                const std::function<QColor(QPoint)>& below)
+{
+    const QImage source = QImage(sheet).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            const QColor pixel = source.pixelColor(index * area.width() + x, y);
+            const QPoint at = area.topLeft() + QPoint(x, y);
+            if (At(shot, at.x(), at.y()) != (pixel.alpha() == 255 ? QColor(pixel.rgb()) : below(at)))
+                return false;
+        }
+    }
+    return true;
+}
+
 }
 
 TEST(Drawing, WaitingScreenShowsTreeOnGreenFieldAndMessage)
@@ -59,22 +88,27 @@ TEST(Drawing, WaitingScreenShowsTreeOnGreenFieldAndMessage)
     const QImage shot = Snapshot(*game);
     EXPECT_EQ(At(shot, 0, 0), Background);
     EXPECT_EQ(At(shot, 555, 419), Background);
-    EXPECT_EQ(At(shot, 8, 8), QColor(0, 128, 0));
-    EXPECT_EQ(At(shot, 547, 371), QColor(0, 128, 0));
-    EXPECT_EQ(At(shot, 7, 100), Background);
-    EXPECT_EQ(At(shot, 548, 100), Background);
-    ExpectImage(shot, ":/images/tiles.png", 14, {26, 24}, {265, 178},
+    const QRect field = Board::FieldRect;
+    EXPECT_EQ(At(shot, field.left(), field.top()), QColor(0, 128, 0));
+    EXPECT_EQ(At(shot, field.right(), field.bottom()), QColor(0, 128, 0));
+    EXPECT_EQ(At(shot, field.left() - 1, 100), Background);
+    EXPECT_EQ(At(shot, field.right() + 1, 100), Background);
+    // The tree tile in the middle of the field.
+    EXPECT_EQ(Board::WaitingTile.center(), Board::FieldRect.center());
+    ExpectImage(shot, ":/images/tiles.png", 14, Board::TileSize, Board::WaitingTile.topLeft(),
                 [](int, int) { return QColor(0, 128, 0); });
     // The message line holds white text on the background colour.
     bool white = false;
-    for (int y = 380; y < 412; ++y)
-        for (int x = 8; x < 548; ++x)
+    const QRect line = Board::MessageRect;
+    for (int y = line.top(); y <= line.bottom(); ++y)
+        for (int x = line.left(); x <= line.right(); ++x)
             white = white || At(shot, x, y) == QColor(Qt::white);
     EXPECT_TRUE(white);
 }
 
-// Colours, outlines, joints and tiles of every cell of generated patterns, checked
-// against the drawing rules pixel by pixel.
+// Every cell of generated patterns, down to 1 x 1 cells: its own colour inside a dark
+// outline that opens only under its joints, each joint a jigsaw tab over the colours of
+// the two cells it joins, and its tile in the middle.
 TEST(Drawing, PatternCellsOutlinesJointsAndTiles)
 {
     for (const int32_t cells : {24, 40, 234}) {
@@ -83,44 +117,43 @@ TEST(Drawing, PatternCellsOutlinesJointsAndTiles)
         game->SetState(GameState::Started, true);
         const QImage shot = Snapshot(*game);
         GameField& field = game->field();
-        const auto colourAt = [&](int x, int y) {
-            return CellColour(field.Cell(field.Grid((x - 8) / 30, (y - 8) / 28)));
+        const auto colourAt = [&](QPoint at) {
+            const QPoint square = *Board::SquareAt(at);
+            return CellColour(field.Cell(field.Grid(square.x(), square.y())));
         };
         for (int32_t i = 0; i < cells; ++i) {
             const FieldCell& c = field.Cell(i);
-            const QRect r = PixelRect(c);
-            EXPECT_EQ(At(shot, r.left(), r.top()), Background);
-            EXPECT_EQ(At(shot, r.right(), r.bottom()), Background);
+            const QRect r = Board::CellRect(c);
             EXPECT_EQ(At(shot, r.left() + 1, r.top() + 1), CellColour(c)) << "cell " << i;
 
+            QList<QRect> joints;
             for (const int32_t n : field.Neighbours(i)) {
                 const FieldCell& o = field.Cell(n);
-                // Check each joint once, from the upper or left cell of the pair.
-                if (o.top == c.bottom) {
-                    const int jx = 17 + 15 * (std::max(c.left, o.left) + std::min(c.right, o.right) - 1);
-                    ExpectImage(shot, ":/images/joints_h.png", n > i ? 1 : 0, {12, 4}, {jx, r.bottom() - 1},
-                                colourAt);
-                } else if (o.left == c.right) {
-                    const int jy = 16 + 14 * (std::max(c.top, o.top) + std::min(c.bottom, o.bottom) - 1);
-                    ExpectImage(shot, ":/images/joints_v.png", n > i ? 1 : 0, {4, 12}, {r.right() - 1, jy},
-                                colourAt);
+                const QRect joint = Board::JointRect(c, o);
+                joints.append(joint);
+                // Both cells draw their joint at the same place, across their shared edge.
+                ASSERT_EQ(Board::JointRect(o, c), joint);
+                ASSERT_TRUE(r.intersects(joint) && Board::CellRect(o).intersects(joint));
+                const QString sheet = Board::JointIsHorizontal(c, o) ? ":/images/joints_h.png" : ":/images/joints_v.png";
+                EXPECT_TRUE(ShowsImage(shot, sheet, 0, joint, colourAt) || ShowsImage(shot, sheet, 1, joint, colourAt))
+                    << "joint of cells " << i << " and " << n;
+            }
+            // The outline runs all round the cell but for the joints' openings.
+            for (int x = r.left(); x <= r.right(); ++x) {
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    const bool edge = x == r.left() || x == r.right() || y == r.top() || y == r.bottom();
+                    const bool opened = std::any_of(joints.begin(), joints.end(),
+                                                    [&](const QRect& j) { return j.contains(x, y); });
+                    if (edge && !opened) {
+                        ASSERT_EQ(At(shot, x, y), Background) << "cell " << i << " at " << x << "," << y;
+                    }
                 }
             }
 
-            int tile = -1;
-            if (c.player >= 0)
-                tile = c.player;
-            else if (c.enemy >= 0)
-                tile = 5 + c.enemy;
-            else if (c.obstacle >= 0)
-                tile = 14;
-            else if (c.trap >= 0)
-                tile = 15;
-            else if (c.unvisited >= 0)
-                tile = 16 + c.unvisited;
-            ASSERT_GE(tile, 0);
-            const QPoint at(r.left() + (r.width() - 26) / 2, r.top() + (r.height() - 24) / 2);
-            ExpectImage(shot, ":/images/tiles.png", tile, {26, 24}, at,
+            ASSERT_GE(TileOf(c), 0);
+            const QRect tile = Board::TileRect(c);
+            EXPECT_EQ(tile.center() - r.center(), QPoint()) << "cell " << i;
+            ExpectImage(shot, ":/images/tiles.png", TileOf(c), Board::TileSize, tile.topLeft(),
                         [&](int, int) { return CellColour(c); });
         }
     }
@@ -155,13 +188,13 @@ TEST(Drawing, TileOnlyRedrawTouchesOnlyTheTileArea)
     // redraw touched would show.
     {
         QPainter painter(const_cast<QPixmap*>(&game->offscreen()));
-        painter.fillRect(PixelRect(record), Qt::blue);
+        painter.fillRect(Board::CellRect(record), Qt::blue);
     }
     game->DrawChangedCells(true);
     EXPECT_TRUE(field.Changed().empty());
     const QImage after = Snapshot(*game);
-    const QRect r = PixelRect(record);
-    const QRect tile(r.left() + (r.width() - 26) / 2, r.top() + (r.height() - 24) / 2, 26, 24);
+    const QRect r = Board::CellRect(record);
+    const QRect tile = Board::TileRect(record);
     for (int y = r.top(); y <= r.bottom(); ++y) {
         for (int x = r.left(); x <= r.right(); ++x) {
             if (!tile.contains(x, y)) {
@@ -180,28 +213,31 @@ TEST(Drawing, TileOnlyRedrawTouchesOnlyTheTileArea)
 TEST(Drawing, MessageIsCentredAndClippedToItsLine)
 {
     GameWindow game;
+    const QRect line = Board::MessageRect;
     game->DrawMessage(QStringLiteral("I"), Qt::yellow);
     QImage shot = Snapshot(*game);
-    int left = 548, right = 7;
-    for (int y = 380; y < 412; ++y)
-        for (int x = 8; x < 548; ++x)
+    int left = line.right() + 1, right = line.left() - 1;
+    for (int y = line.top(); y <= line.bottom(); ++y)
+        for (int x = line.left(); x <= line.right(); ++x)
             if (At(shot, x, y) != Background) {
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
     ASSERT_LE(left, right);
-    EXPECT_NEAR((left + right) / 2.0, 278, 4);
+    EXPECT_NEAR((left + right) / 2.0, line.center().x(), 4);
 
+    // Far too wide: drawn up to the line's ends on both sides and not a pixel beyond.
     game->DrawMessage(QString(80, QLatin1Char('W')), Qt::white);
     shot = Snapshot(*game);
-    for (int y = 372; y < 420; ++y)
-        for (const int x : {0, 7, 548, 555})
+    const QRect all = Board::BufferRect;
+    for (int y = line.top() - 8; y <= all.bottom(); ++y)
+        for (const int x : {all.left(), line.left() - 1, line.right() + 1, all.right()})
             ASSERT_EQ(At(shot, x, y), Background) << x << "," << y;
-    for (int x = 0; x < 556; ++x) {
-        ASSERT_EQ(At(shot, x, 379), Background);
-        ASSERT_EQ(At(shot, x, 412), Background);
+    for (int x = all.left(); x <= all.right(); ++x) {
+        ASSERT_EQ(At(shot, x, line.top() - 1), Background);
+        ASSERT_EQ(At(shot, x, line.bottom() + 1), Background);
     }
-    EXPECT_NE(At(shot, 8, 396), Background);
+    EXPECT_NE(At(shot, line.left(), line.center().y()), Background);
 }
 
 TEST(Drawing, MessageFaceStandsInForComicSans)
@@ -216,7 +252,7 @@ TEST(Drawing, DoubleDensityShowsEveryPixelAsACrispBlock)
     GameWindow game;
     game->SetState(GameState::Started, true);
     const QImage small = Snapshot(*game);
-    QPixmap target(BufferRect.size() * 2);
+    QPixmap target(Board::BufferRect.size() * 2);
     target.setDevicePixelRatio(2);
     game->client()->render(&target);
     const QImage big = target.toImage().convertToFormat(QImage::Format_RGB32);

@@ -59,8 +59,7 @@ public:
     // A client point inside the given cell, clear of its outline.
     QPoint PointIn(int32_t cell) const
     {
-        const FieldCell& c = forms->sys.field().Cell(cell);
-        return {8 + 30 * c.left + 3, 8 + 28 * c.top + 3};
+        return BoardGeometry::CellRect(forms->sys.field().Cell(cell)).topLeft() + QPoint(3, 3);
     }
 
     void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) const
