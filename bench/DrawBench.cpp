@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QTemporaryDir>
+
 #include <fstream>
 #include <string>
 
@@ -63,8 +65,10 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     Application app(qtArgc, argv);
     GameRandom random(2024);
-    GameForms forms(random);
-    TSys& sys = forms.sys;
+    // Whatever it saves at the end goes to a folder of its own.
+    const QTemporaryDir folder;
+    GameForms forms(random, GamePaths::InFolder(folder.path()));
+    TSys& sys = *forms.sys;
     sys.field().SetOption({40, 5, 5});
     sys.enemy().SetCount(5);
     sys.SetState(GameState::Started, true);

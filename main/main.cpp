@@ -16,8 +16,8 @@ int main(int, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Tarvik"));
 
     GameRandom random;
-    GameForms forms(random);
-    TSys& sys = forms.sys;
+    GameForms forms(random, GamePaths::OfProgram());
+    TSys& sys = *forms.sys;
     // Nobody is there to answer a question: an abandoned pattern counts as lost, as on
     // any close, and the settings are saved on the way out.
     app.QuitOnTerminationSignals([&sys] { sys.SetState(GameState::Quitting, true); });

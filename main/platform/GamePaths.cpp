@@ -2,14 +2,15 @@
 
 #include <QFileInfo>
 
-static QString programFolder()
+GamePaths GamePaths::InFolder(const QString& folder)
 {
-    // Resolved before the application object exists, so no Qt application path helpers.
-    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    return QFileInfo(exe).absolutePath() + QLatin1Char('/');
+    const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return {base, base + QStringLiteral("help/index.html"), base + QStringLiteral("settings.ini"),
+            base + QStringLiteral("sound/")};
 }
 
-const QString ProgramFolder = programFolder();
-const QString HelpFilePath = ProgramFolder + QStringLiteral("help/index.html");
-const QString SettingsFilePath = ProgramFolder + QStringLiteral("settings.ini");
-const QString SoundFolderPath = ProgramFolder + QStringLiteral("sound/");
+GamePaths GamePaths::OfProgram()
+{
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return InFolder(QFileInfo(program).absolutePath());
+}

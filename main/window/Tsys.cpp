@@ -4,22 +4,23 @@
 #include "GameRandom.h"
 #include "GameState.h"
 #include "BoardGeometry.h"
-#include "GamePaths.h"
 #include "ProgramTexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QTimer>
 
-TSys::TSys(GameRandom& random, QWidget* parent)
+TSys::TSys(GameRandom& random, const GamePaths& paths, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                       | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                       | Qt::WindowCloseButtonHint)
     , ui(std::make_unique<Ui::TSys>())
     , random(random)
+    , paths(paths)
 {
     ui->setupUi(this);
 
@@ -105,7 +106,7 @@ void TSys::FormCreate()
     ui->Client->setPalette(palette);
 
     m_game = std::make_unique<Game>(random, m_statusOption);
-    m_sound = std::make_unique<GameSound>(SoundFolderPath.toStdString(), platform);
+    m_sound = std::make_unique<GameSound>(QFile::encodeName(paths.sound).toStdString(), platform);
 
     LoadSettings();
     Timer->start();

@@ -2,6 +2,7 @@
 
 #include "DesktopPlatform.h"
 #include "Game.h"
+#include "GamePaths.h"
 #include "GameSound.h"
 #include "StatusOption.h"
 #include "SystemOption.h"
@@ -31,7 +32,7 @@ class TSys : public QMainWindow {
 
 public:
     // random is the model's one random source; tests hand in a scripted one.
-    explicit TSys(GameRandom& random, QWidget* parent = nullptr);
+    TSys(GameRandom& random, const GamePaths& paths, QWidget* parent = nullptr);
     ~TSys() override;
 
     // The dialogs are created after the main window, so they join afterwards.
@@ -114,6 +115,7 @@ private:
     bool m_changing = false;
 
     GameRandom& random;
+    const GamePaths paths;
     DesktopPlatform platform;
     std::unique_ptr<Game> m_game;
     std::unique_ptr<GameSound> m_sound;

@@ -2,7 +2,6 @@
 #include "ui_Tsys.h"
 
 #include "AboutDialog.h"
-#include "GamePaths.h"
 #include "ProgramTexts.h"
 
 #include <QCoreApplication>
@@ -19,14 +18,14 @@ void TSys::MainMenu_HelpClick(QAction* sender)
         SetBusy(true);
         if (AskQuestion(QStringLiteral("Opening HTML help."), QStringLiteral("Help"))) {
             // The desktop opener reports success even for a missing file, so look first.
-            const bool opened = QFileInfo(HelpFilePath).isFile()
-                && QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath));
+            const bool opened = QFileInfo(paths.help).isFile()
+                && QDesktopServices::openUrl(QUrl::fromLocalFile(paths.help));
             if (!opened) {
                 QCoreApplication::processEvents();
                 QMessageBox::warning(this, QStringLiteral("Help"),
                                      QStringLiteral("Failed to open help file.") + LineBreak + LineBreak
                                          + QStringLiteral("Open following file by yourself.") + LineBreak
-                                         + QLatin1Char('`') + HelpFilePath + QLatin1Char('`'));
+                                         + QLatin1Char('`') + paths.help + QLatin1Char('`'));
             }
         }
         SetBusy(false);

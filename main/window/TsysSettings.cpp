@@ -1,7 +1,6 @@
 #include "Tsys.h"
 
 #include "GameSettings.h"
-#include "GamePaths.h"
 #include "SettingsFile.h"
 
 #include <QCoreApplication>
@@ -10,18 +9,9 @@
 #include <QMessageBox>
 #include <QScreen>
 
-namespace {
-
-SettingsFile OpenSettings()
-{
-    return SettingsFile(QFile::encodeName(SettingsFilePath).toStdString());
-}
-
-} // namespace
-
 bool TSys::LoadSettings()
 {
-    SettingsFile file = OpenSettings();
+    SettingsFile file(QFile::encodeName(paths.settings).toStdString());
     if (!file.Load()) {
         QCoreApplication::processEvents();
         QMessageBox::warning(this, "Error", "Failed to load settings.");
@@ -56,7 +46,7 @@ bool TSys::SaveSettings()
 {
     // Start from the file as it is now, so whatever else it holds is written back.
     // A file that cannot be read is not replaced by one that would lose its content.
-    SettingsFile file = OpenSettings();
+    SettingsFile file(QFile::encodeName(paths.settings).toStdString());
     bool saved = file.Load();
     if (saved) {
         const QPoint corner = frameGeometry().topLeft();

@@ -16,8 +16,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     GameRandom random;
-    GameForms forms(random);
-    TSys& sys = forms.sys;
+    GameForms forms(random, GamePaths::OfProgram());
+    TSys& sys = *forms.sys;
     sys.show();
 
     QTimer answerer;

@@ -1,34 +1,34 @@
 #pragma once
 
+#include "BoardGeometry.h"
 #include "GameForms.h"
+#include "GamePaths.h"
 #include "GameRandom.h"
 #include "GameState.h"
-#include "BoardGeometry.h"
-#include "GamePaths.h"
-#include "ProgramTexts.h"
 
 #include <QAction>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-// The whole program as main() puts it together, with a seeded random source and an
-// optional settings file written beside the test program before start-up. The file
-// written at exit is removed again so tests do not see each other's settings.
+// The whole program as main() puts it together, with a seeded random source, in a game
+// folder of its own: an optional settings file is written there before start-up, and
+// the folder goes with the window, so tests never see each other's files.
 class GameWindow {
 public:
     explicit GameWindow(const QByteArray& settings = {}, uint32_t seed = 7)
-        : random(seed)
+        : paths(GamePaths::InFolder(folder.path()))
+        , random(seed)
     {
-        QFile::remove(SettingsFilePath);
         if (!settings.isEmpty()) {
-            QFile file(SettingsFilePath);
+            QFile file(paths.settings);
             file.open(QIODevice::WriteOnly);
             file.write(settings);
         }
-        forms = std::make_unique<GameForms>(random);
-        TSys* sys = &forms->sys;
+        forms = std::make_unique<GameForms>(random, paths);
+        TSys* sys = forms->sys.get();
         // Shortcuts reach only an active window, and the first activation would reset
         // the pause counter in the middle of a test.
         sys->show();
@@ -37,36 +37,32 @@ public:
             qWarning("the game window did not become active");
     }
 
-    ~GameWindow()
-    {
-        forms.reset();
-        QFile::remove(SettingsFilePath);
-    }
+    TSys& operator*() const { return *forms->sys; }
+    TSys* operator->() const { return forms->sys.get(); }
 
-    TSys& operator*() const { return forms->sys; }
-    TSys* operator->() const { return &forms->sys; }
-
-    QAction* Item(const char* name) const { return forms->sys.findChild<QAction*>(QLatin1String(name)); }
+    QAction* Item(const char* name) const { return forms->sys->findChild<QAction*>(QLatin1String(name)); }
 
     // Starts a pattern of the given size with no obstacles or traps, bypassing the dialog.
     void StartPattern(int32_t cells, int32_t enemies) const
     {
-        forms->sys.field().SetOption({cells, 0, 0});
-        forms->sys.enemy().SetCount(enemies);
-        forms->sys.SetState(GameState::Started, true);
+        forms->sys->field().SetOption({cells, 0, 0});
+        forms->sys->enemy().SetCount(enemies);
+        forms->sys->SetState(GameState::Started, true);
     }
 
     // A client point inside the given cell, clear of its outline.
     QPoint PointIn(int32_t cell) const
     {
-        return BoardGeometry::CellRect(forms->sys.field().Cell(cell)).topLeft() + QPoint(3, 3);
+        return BoardGeometry::CellRect(forms->sys->field().Cell(cell)).topLeft() + QPoint(3, 3);
     }
 
     void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) const
     {
-        QTest::mouseClick(forms->sys.client(), button, {}, at);
+        QTest::mouseClick(forms->sys->client(), button, {}, at);
     }
 
+    const QTemporaryDir folder;
+    const GamePaths paths;
     GameRandom random;
     std::unique_ptr<GameForms> forms;
 };

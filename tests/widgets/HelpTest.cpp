@@ -19,15 +19,19 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
+// The help page the game looks for, present for as long as this object lives.
 class HelpPage {
 public:
-    HelpPage()
+    explicit HelpPage(const QString& path)
+        : folder(QFileInfo(path).absolutePath())
     {
-        QDir().mkpath(QFileInfo(HelpFilePath).absolutePath());
-        QFile file(HelpFilePath);
-        file.open(QIODevice::WriteOnly);
+        QDir().mkpath(folder);
+        QFile(path).open(QIODevice::WriteOnly);
     }
-    ~HelpPage() { QDir(QFileInfo(HelpFilePath).absolutePath()).removeRecursively(); }
+    ~HelpPage() { QDir(folder).removeRecursively(); }
+
+private:
+    const QString folder;
 };
 
 }
@@ -35,7 +39,7 @@ public:
 TEST(Help, AsksEveryTimeThenOpensThePage)
 {
     GameWindow game;
-    HelpPage page;
+    HelpPage page(game.paths.help);
     Opener opener;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
 
@@ -51,7 +55,7 @@ TEST(Help, AsksEveryTimeThenOpensThePage)
     game.Item("MainMenu_Help_Help")->trigger();
     EXPECT_TRUE(shown->seen);
     ASSERT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(opener.opened.first(), QUrl::fromLocalFile(HelpFilePath));
+    EXPECT_EQ(opener.opened.first(), QUrl::fromLocalFile(game.paths.help));
     EXPECT_EQ(game->state(), GameState::Started);
     EXPECT_EQ(game->busyCount(), 0);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
@@ -60,7 +64,7 @@ TEST(Help, AsksEveryTimeThenOpensThePage)
 TEST(Help, MissingPageIsReportedWithItsPath)
 {
     GameWindow game;
-    ASSERT_FALSE(QFileInfo::exists(HelpFilePath));
+    ASSERT_FALSE(QFileInfo::exists(game.paths.help));
     Opener opener;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
     const auto shown = AnswerBoxes({QMessageBox::Ok, QMessageBox::Ok});
@@ -70,7 +74,7 @@ TEST(Help, MissingPageIsReportedWithItsPath)
     EXPECT_EQ(failure->caption, QStringLiteral("Help"));
     EXPECT_EQ(failure->icon, QMessageBox::Warning);
     EXPECT_EQ(failure->text, QStringLiteral("Failed to open help file.\n\nOpen following file by yourself.\n`")
-                                 + HelpFilePath + QStringLiteral("`"));
+                                 + game.paths.help + QStringLiteral("`"));
     EXPECT_TRUE(opener.opened.isEmpty());
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }

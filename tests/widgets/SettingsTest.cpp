@@ -204,7 +204,7 @@ TEST(SettingsFileTest, JunkIsReadWithoutHarmAndReplacedByAParsableFile)
 
 QString Probe()
 {
-    return ProgramFolder + "settings_probe";
+    return QCoreApplication::applicationDirPath() + "/settings_probe";
 }
 
 // Root writes anything, so permission cases run the probe as nobody when we are root.
@@ -363,20 +363,9 @@ public:
     std::vector<Box> boxes;
 };
 
+// The main window on its own, in a game folder of its own.
 class TSysSettingsTest : public testing::Test {
 protected:
-    void SetUp() override { Remove(); }
-    void TearDown() override { Remove(); }
-
-    static void Remove()
-    {
-        QFileInfo info(SettingsFilePath);
-        if (info.isDir())
-            QDir(SettingsFilePath).removeRecursively();
-        else
-            QFile::remove(SettingsFilePath);
-    }
-
     static QPoint Centred(const TSys& window)
     {
         const QSize screen = window.screen()->geometry().size();
@@ -384,21 +373,23 @@ protected:
         return {(screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2};
     }
 
-    static int32_t Saved(const char* section, const char* key)
+    int32_t Saved(const char* section, const char* key) const
     {
-        SettingsFile file(Path(SettingsFilePath));
+        SettingsFile file(Path(paths.settings));
         EXPECT_TRUE(file.Load());
         return file.ReadInteger(section, key, INT32_MIN);
     }
 
+    const QTemporaryDir folder;
+    const GamePaths paths = GamePaths::InFolder(folder.path());
     GameRandom random{1};
 };
 
 TEST_F(TSysSettingsTest, WithoutAFileTheDefaultsApplyAndEveryKeyIsWrittenAtExit)
 {
     {
-        TSys window(random);
-        EXPECT_FALSE(QFile::exists(SettingsFilePath));
+        TSys window(random, paths);
+        EXPECT_FALSE(QFile::exists(paths.settings));
         EXPECT_EQ(window.field().option(), FieldOption{});
         EXPECT_EQ(window.enemy().count(), 3);
         EXPECT_TRUE(window.sound().enabled());
@@ -408,7 +399,7 @@ TEST_F(TSysSettingsTest, WithoutAFileTheDefaultsApplyAndEveryKeyIsWrittenAtExit)
         EXPECT_EQ(window.frameGeometry().height(), 420 + window.menuBar()->height());
     }
     CSimpleIniA ini;
-    ASSERT_GE(ini.LoadData(ReadText(SettingsFilePath).toStdString()), 0);
+    ASSERT_GE(ini.LoadData(ReadText(paths.settings).toStdString()), 0);
     CSimpleIniA::TNamesDepend sections;
     ini.GetAllSections(sections);
     EXPECT_EQ(sections.size(), 4u);
@@ -423,12 +414,12 @@ TEST_F(TSysSettingsTest, WithoutAFileTheDefaultsApplyAndEveryKeyIsWrittenAtExit)
 
 TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
 {
-    WriteText(SettingsFilePath, "[fieldoption]\ncell=0x1C\nobstacle=-1\ntrap=9\n"
+    WriteText(paths.settings, "[fieldoption]\ncell=0x1C\nobstacle=-1\ntrap=9\n"
                                 "[SystemOption]\nconfirm=2\n"
                                 "[statusOption]\nstart=5\nretry=abc\nsucceeding=4\n"
                                 "[Others]\nenemyCount=0\nsoundEnabled=0\nleft=-30\ntop=17\n");
     {
-        TSys window(random);
+        TSys window(random, paths);
         EXPECT_EQ(window.field().option(), (FieldOption{28, 0, 5}));
         EXPECT_EQ(window.enemy().count(), 1);
         EXPECT_FALSE(window.sound().enabled());
@@ -442,24 +433,24 @@ TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
     EXPECT_EQ(Saved("others", "left"), -30);
     EXPECT_EQ(Saved("others", "top"), 17);
 
-    WriteText(SettingsFilePath, "[fieldOption]\ncell=1000\n[others]\nenemyCount=99\n");
-    TSys window(random);
+    WriteText(paths.settings, "[fieldOption]\ncell=1000\n[others]\nenemyCount=99\n");
+    TSys window(random, paths);
     EXPECT_EQ(window.field().option().cell, 40);
     EXPECT_EQ(window.enemy().count(), 5);
 }
 
 TEST_F(TSysSettingsTest, SwitchedOffStatusAndPositionLeaveTheirKeysAlone)
 {
-    WriteText(SettingsFilePath, "[systemOption]\nposition=0\nstatus=0\n"
+    WriteText(paths.settings, "[systemOption]\nposition=0\nstatus=0\n"
                                 "[statusOption]\nstart=7\nmaxSucceeding=3\n"
                                 "[others]\nleft=11\ntop=12\n");
     {
-        TSys window(random);
+        TSys window(random, paths);
         EXPECT_EQ(window.statusOption(), StatusOption{});
         EXPECT_EQ(window.frameGeometry().topLeft(), Centred(window));
     }
     CSimpleIniA ini;
-    ASSERT_GE(ini.LoadData(ReadText(SettingsFilePath).toStdString()), 0);
+    ASSERT_GE(ini.LoadData(ReadText(paths.settings).toStdString()), 0);
     EXPECT_EQ(ini.GetSectionSize("statusOption"), 2);
     EXPECT_EQ(Saved("statusOption", "start"), 7);
     EXPECT_EQ(Saved("statusOption", "maxSucceeding"), 3);
@@ -470,10 +461,10 @@ TEST_F(TSysSettingsTest, SwitchedOffStatusAndPositionLeaveTheirKeysAlone)
 
 TEST_F(TSysSettingsTest, AnUnreadableFileIsReportedOnceEachWayAndKeptAsItIs)
 {
-    ASSERT_TRUE(QDir().mkpath(SettingsFilePath));
+    ASSERT_TRUE(QDir().mkpath(paths.settings));
     BoxAnswerer answerer;
     {
-        TSys window(random);
+        TSys window(random, paths);
         ASSERT_EQ(answerer.boxes.size(), 1u);
         EXPECT_EQ(answerer.boxes[0].text, "Failed to load settings.");
         EXPECT_EQ(window.field().option(), FieldOption{});
@@ -486,7 +477,7 @@ TEST_F(TSysSettingsTest, AnUnreadableFileIsReportedOnceEachWayAndKeptAsItIs)
         EXPECT_EQ(box.icon, QMessageBox::Warning);
         EXPECT_EQ(box.buttons, QMessageBox::Ok);
     }
-    EXPECT_TRUE(QFileInfo(SettingsFilePath).isDir());
+    EXPECT_TRUE(QFileInfo(paths.settings).isDir());
 }
 
 } // namespace
