@@ -1,10 +1,13 @@
 #include "OptionDialog.h"
 
 #include "DialogFrame.h"
+#include "SettingTable.h"
 #include "ui_OptionDialog.h"
 
 #include <QPixmap>
 #include <QShowEvent>
+
+#include <utility>
 
 TOptionDialog::TOptionDialog(QWidget* parent)
     : QDialog(parent)
@@ -24,6 +27,9 @@ TOptionDialog::~TOptionDialog() = default;
 
 void TOptionDialog::FormCreate()
 {
+    for (const auto& [bar, setting] : {std::pair{ui->CellTrkBar, &Settings::Cell}, {ui->EnemyTrkBar, &Settings::EnemyCount},
+                                       {ui->ObstacleTrkBar, &Settings::Obstacle}, {ui->TrapTrkBar, &Settings::Trap}})
+        bar->setRange(setting->minimum, setting->maximum);
     CentrePictures();
     SetDefaults();
 }
@@ -111,7 +117,7 @@ void TOptionDialog::SetDefaults()
 {
     SetFieldOption(FieldOption{});
     SetSystemOption(SystemOption{});
-    SetEnemyCount(3);
+    SetEnemyCount(Settings::EnemyCount.initial);
 }
 
 void TOptionDialog::UpdateValueLabel(QSlider* trackBar)

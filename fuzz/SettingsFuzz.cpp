@@ -22,20 +22,14 @@ bool Within(int32_t value, int32_t low, int32_t high)
     return value >= low && value <= high;
 }
 
-void CheckRanges(const GameSettings& s, const GameSettings& defaults)
+// Every value within its setting's range, and nothing read that its switch keeps out.
+void CheckRanges(const GameSettings& loaded, const GameSettings& defaults)
 {
-    using S = GameSettings;
-    Require(Within(s.field.cell, S::MinCells, S::MaxCells), "cell count");
-    Require(Within(s.field.obstacle, 0, S::MaxObstacles), "obstacle count");
-    Require(Within(s.field.trap, 0, S::MaxTraps), "trap count");
-    Require(Within(s.enemyCount, S::MinEnemies, S::MaxEnemies), "enemy count");
-    for (const int32_t counter : {s.status.start, s.status.retry, s.status.clear, s.status.gameover,
-                                  s.status.hattrick, s.status.succeeding, s.status.maxSucceeding})
-        Require(Within(counter, 0, S::MaxCounter), "statistics counter");
-    Require(s.system.status || s.status == defaults.status, "statistics read while switched off");
-    Require(Within(s.left, S::MinPosition, S::MaxPosition) && Within(s.top, S::MinPosition, S::MaxPosition),
-            "window position");
-    Require(s.system.position || (s.left == defaults.left && s.top == defaults.top),
+    VisitSettings(loaded, [](const Setting& setting, const auto& value, bool) {
+        Require(Within(static_cast<int32_t>(value), setting.minimum, setting.maximum), setting.key);
+    });
+    Require(loaded.system.status || loaded.status == defaults.status, "statistics read while switched off");
+    Require(loaded.system.position || (loaded.left == defaults.left && loaded.top == defaults.top),
             "position read while switched off");
 }
 

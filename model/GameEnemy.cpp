@@ -2,6 +2,7 @@
 
 #include "GameRandom.h"
 #include "GameState.h"
+#include "SettingTable.h"
 #include "Gamefield.h"
 #include "StatusOption.h"
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr int32_t DefaultCount = 3;
 // No board holds more pieces than it has squares.
 constexpr int32_t MaxCount = GameField::Columns * GameField::Rows - 1;
 constexpr int32_t FlashFrame = 4;
@@ -22,7 +22,7 @@ constexpr int32_t HattrickBase = 5;
 GameEnemy::GameEnemy(const GameLinks& links)
     : links(links)
 {
-    SetCount(DefaultCount);
+    SetCount(Settings::EnemyCount.initial);
 }
 
 GameEnemy::~GameEnemy() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GamePlatform.h"
+#include "SettingTable.h"
 
 #include <array>
 #include <cstdint>
@@ -37,6 +38,6 @@ private:
     GamePlatform& platform;
     // Null where the file could not be opened.
     std::array<Image, 6> images;
-    bool m_enabled = true;
+    bool m_enabled = Settings::SoundEnabled.initial != 0;
     bool m_failed = false;
 };

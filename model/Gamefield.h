@@ -2,6 +2,7 @@
 
 #include "GameLinks.h"
 #include "GameState.h"
+#include "SettingTable.h"
 
 #include <array>
 #include <cstdint>
@@ -25,9 +26,9 @@ struct FieldCell {
 };
 
 struct FieldOption {
-    int32_t cell = 32;
-    int32_t obstacle = 3;
-    int32_t trap = 2;
+    int32_t cell = Settings::Cell.initial;
+    int32_t obstacle = Settings::Obstacle.initial;
+    int32_t trap = Settings::Trap.initial;
 
     bool operator==(const FieldOption&) const = default;
 };

@@ -46,6 +46,6 @@ public:
 
 private:
     const GameLinks& links;
-    int32_t m_count = 3;
+    int32_t m_count = 0;
     std::vector<int32_t> m_cells;
 };

@@ -21,6 +21,7 @@ class QMenu;
 class QPainter;
 class QTimer;
 class GameRandom;
+struct GameSettings;
 class TOptionDialog;
 class TAboutDialog;
 class TStatusDialog;
@@ -91,6 +92,7 @@ private:
     void StatusCommand();
     void OptionCommand();
     bool AskQuestion(const QString& statement, const QString& caption);
+    GameSettings CurrentSettings() const;
     void DrawCell(QPainter& painter, int32_t cell);
     void DrawPiece(QPainter& painter, int32_t cell);
     void DrawJoint(QPainter& painter, int32_t cell, int32_t neighbour);

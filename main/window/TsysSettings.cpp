@@ -18,20 +18,19 @@ bool TSys::LoadSettings()
         return false;
     }
 
-    GameSettings defaults;
-    defaults.field = m_game->field().option();
-    defaults.status = m_statusOption;
-    // The window is not shown yet: settle the layout so the size counts the menu bar.
-    // Its frame is known only once the window manager has mapped it, so until then the
-    // outer size is the frameless one and centring is off by half the decoration.
+    // What is not in the file stays as it is, but for the position: without one the
+    // window is centred. It is not shown yet: settle the layout so the size counts the
+    // menu bar. Its frame is known only once the window manager has mapped it, so until
+    // then the outer size is the frameless one and centring is off by half the decoration.
+    GameSettings current = CurrentSettings();
     if (layout())
         layout()->activate();
     const QSize screenSize = screen()->geometry().size();
     const QSize outer = frameGeometry().size();
-    defaults.left = (screenSize.width() - outer.width()) / 2;
-    defaults.top = (screenSize.height() - outer.height()) / 2;
+    current.left = (screenSize.width() - outer.width()) / 2;
+    current.top = (screenSize.height() - outer.height()) / 2;
 
-    const GameSettings settings = ReadGameSettings(file, defaults);
+    const GameSettings settings = ReadGameSettings(file, current);
     m_game->field().SetOption(settings.field);
     m_systemOption = settings.system;
     m_statusOption = settings.status;
@@ -49,16 +48,7 @@ bool TSys::SaveSettings()
     SettingsFile file(QFile::encodeName(paths.settings).toStdString());
     bool saved = file.Load();
     if (saved) {
-        const QPoint corner = frameGeometry().topLeft();
-        GameSettings settings;
-        settings.field = m_game->field().option();
-        settings.system = m_systemOption;
-        settings.status = m_statusOption;
-        settings.enemyCount = m_game->enemy().count();
-        settings.soundEnabled = m_sound->enabled();
-        settings.left = corner.x();
-        settings.top = corner.y();
-        WriteGameSettings(file, settings);
+        WriteGameSettings(file, CurrentSettings());
         saved = file.Save();
     }
     if (!saved) {
@@ -66,4 +56,18 @@ bool TSys::SaveSettings()
         QMessageBox::warning(this, "Error", "Failed to save settings.");
     }
     return saved;
+}
+
+GameSettings TSys::CurrentSettings() const
+{
+    GameSettings settings;
+    settings.field = m_game->field().option();
+    settings.system = m_systemOption;
+    settings.status = m_statusOption;
+    settings.enemyCount = m_game->enemy().count();
+    settings.soundEnabled = m_sound->enabled();
+    // A top-level widget's position is that of its frame.
+    settings.left = frameGeometry().left();
+    settings.top = frameGeometry().top();
+    return settings;
 }

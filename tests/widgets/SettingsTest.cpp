@@ -1,4 +1,5 @@
 #include "GamePaths.h"
+#include "GameSettings.h"
 #include "SettingsFile.h"
 #include "Tsys.h"
 
@@ -197,6 +198,27 @@ TEST(SettingsFileTest, JunkIsReadWithoutHarmAndReplacedByAParsableFile)
         ASSERT_TRUE(again.Load()) << round;
         EXPECT_EQ(again.ReadInteger("others", "enemyCount", -1), round);
     }
+}
+
+// A file without a value keeps whatever the game holds, whatever that is; a written
+// record reads back as itself.
+TEST(GameSettingsTest, MissingValuesKeepTheCurrentOnesAndWrittenOnesReadBack)
+{
+    GameSettings current;
+    current.field = {30, 1, 4};
+    current.system = {true, true, true};
+    // Without its own value the longest run is the current one.
+    current.status = {1, 2, 3, 4, 5, 6, 6};
+    current.enemyCount = 4;
+    current.soundEnabled = false;
+    current.left = 12;
+    current.top = -9;
+    const QTemporaryDir folder;
+    SettingsFile file(Path(folder.filePath("settings.ini")));
+    ASSERT_TRUE(file.Load());
+    EXPECT_EQ(ReadGameSettings(file, current), current);
+    WriteGameSettings(file, current);
+    EXPECT_EQ(ReadGameSettings(file, GameSettings{}), current);
 }
 
 // ---------------------------------------------------------------------------------------
