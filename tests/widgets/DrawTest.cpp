@@ -49,18 +49,17 @@ void ExpectImage(const QImage& shot, const QString& sheet, int index, QSize size
 }
 
 
+// The first state word in use picks the tile: its value on top of the word's first tile.
 int TileOf(const FieldCell& c)
 {
-    if (c.player >= 0)
-        return c.player;
-    if (c.enemy >= 0)
-        return 5 + c.enemy;
-    if (c.obstacle >= 0)
-        return 14;
-    if (c.trap >= 0)
-        return 15;
-    if (c.unvisited >= 0)
-        return 16 + c.unvisited;
+    const std::pair<int32_t FieldCell::*, int> words[] = {
+        {&FieldCell::player, 0}, {&FieldCell::enemy, 5}, {&FieldCell::obstacle, 14}, {&FieldCell::trap, 15},
+        {&FieldCell::unvisited, 16},
+    };
+    for (const auto& [word, first] : words) {
+        if (c.*word >= 0)
+            return first + c.*word;
+    }
     return -1;
 }
 
