@@ -16,7 +16,9 @@ game="$prefix/lib/tarvik"
 for name in title start retry clear gameover hattrick; do
     [ -s "$game/sound/$name.wav" ] || fail "no sound/$name.wav"
 done
-[ -s "$game/help/index.html" ] || fail "no help/index.html"
+for page in index.html de/index.html fr/index.html es/index.html style.css tiles.png; do
+    [ -s "$game/help/$page" ] || fail "no help/$page"
+done
 stray=$(find "$game" -iname '*cmake*')
 [ -z "$stray" ] || fail "build files installed: $stray"
 [ -L "$prefix/bin/tarvik" ] && [ "$(readlink "$prefix/bin/tarvik")" = ../lib/tarvik/tarvik ] \
