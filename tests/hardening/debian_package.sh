@@ -1,7 +1,8 @@
 #!/bin/sh
 # Makes the Debian package from the build as scripts/package does, unpacks it into a
 # scratch root (never onto this machine), checks where everything lands and what the
-# control data says, and runs lintian: any error fails the test.
+# control data says, and runs lintian: any error (an unstripped program, files not owned
+# by root, a missing copyright or changelog) fails the test.
 # Usage: debian_package.sh BUILD_DIR VERSION
 set -eu
 build="$1"
@@ -29,9 +30,6 @@ check_control() {
     for package in fonts-comic-neue xdg-utils libqt6widgets6 libc6; do
         echo "$depends" | grep -Eq "(^|, )$package( |,|$)" || fail "Depends lacks $package: $depends"
     done
-    # Every entry belongs to root and none is writable by others.
-    odd=$(dpkg-deb -c "$deb" | awk '$2 != "root/root" || ($1 !~ /^l/ && $1 ~ /^........w/)')
-    [ -z "$odd" ] || fail "odd owners or modes: $odd"
 }
 
 check_layout() {
@@ -41,7 +39,6 @@ check_layout() {
     [ "$(ls "$game" | tr '\n' ' ')" = "help sound tarvik " ] || fail "game folder holds: $(ls "$game")"
     elves=$(find "$root" -type f -exec file {} + | grep -c ELF)
     [ "$elves" -eq 1 ] || fail "$elves programs in the package, not one"
-    file "$game/tarvik" | grep -q ', stripped' || fail "the program is not stripped"
     for name in title start retry clear gameover hattrick; do
         [ -s "$game/sound/$name.wav" ] || fail "no sound/$name.wav"
     done
