@@ -2,7 +2,6 @@
 # adds the control fields. The tarvik command lands in /usr/games there.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvik)
-set(CPACK_PACKAGE_VENDOR "The Tarvik developers")
 set(CPACK_PACKAGE_CONTACT "${TARVIK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game: visit every cell before the ducks catch you")
 set(CPACK_PACKAGE_DESCRIPTION [[
