@@ -1,0 +1,78 @@
+#!/bin/sh
+# Makes the Debian package from the build as scripts/package does, unpacks it into a
+# scratch root (never onto this machine), checks where everything lands and what the
+# control data says, and runs lintian: any error (an unstripped program, files not owned
+# by root, a missing copyright or changelog) fails the test.
+# Usage: debian_package.sh BUILD_DIR VERSION
+set -eu
+build="$1"
+version="$2"
+id=org.tarvik.Tarvik
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root="$work/root"
+fail() { echo "$*"; exit 1; }
+
+make_package() {
+    cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1 \
+        || { cat "$work/cpack.log"; fail "cpack failed"; }
+    deb="$work/out/tarvik_${version}_$(dpkg --print-architecture).deb"
+    [ -f "$deb" ] || { ls "$work/out"; fail "no $(basename "$deb")"; }
+    dpkg-deb -x "$deb" "$root"
+}
+
+check_control() {
+    field() { dpkg-deb -f "$deb" "$1"; }
+    [ "$(field Version)" = "$version" ] || fail "package version $(field Version), not $version"
+    [ "$(field Section)" = games ] || fail "section $(field Section)"
+    depends=$(field Depends)
+    # Named by hand, and found by dpkg-shlibdeps in the program.
+    for package in fonts-comic-neue xdg-utils libqt6widgets6 libc6; do
+        echo "$depends" | grep -Eq "(^|, )$package( |,|$)" || fail "Depends lacks $package: $depends"
+    done
+}
+
+check_layout() {
+    game="$root/usr/lib/tarvik"
+    [ "$(ls "$root")" = usr ] || fail "files outside /usr: $(ls "$root")"
+    # The game folder holds the program and its files, nothing the tests or tools build.
+    [ "$(ls "$game" | tr '\n' ' ')" = "help sound tarvik " ] || fail "game folder holds: $(ls "$game")"
+    elves=$(find "$root" -type f -exec file {} + | grep -c ELF)
+    [ "$elves" -eq 1 ] || fail "$elves programs in the package, not one"
+    for name in title start retry clear gameover hattrick; do
+        [ -s "$game/sound/$name.wav" ] || fail "no sound/$name.wav"
+    done
+    [ -s "$game/help/index.html" ] || fail "no help/index.html"
+    # Resolved inside the scratch root: an absolute link would point out of it.
+    [ -L "$root/usr/games/tarvik" ] && [ "$(readlink -f "$root/usr/games/tarvik")" = "$(readlink -f "$game/tarvik")" ] \
+        || fail "/usr/games/tarvik does not lead to the program"
+
+    share="$root/usr/share"
+    grep -qx "Exec=tarvik" "$share/applications/$id.desktop" || fail "no desktop entry starting tarvik"
+    for size in 16 32 48 64 128 256; do
+        [ -s "$share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no ${size}x$size icon"
+    done
+    grep -q "<project_license>MIT</project_license>" "$share/metainfo/$id.metainfo.xml" \
+        || fail "no MIT licence in the AppStream data"
+    man -l "$share/man/man6/tarvik.6.gz" 2> "$work/man.log" | grep -q "settings.ini" \
+        || { cat "$work/man.log"; fail "the manual page does not render or names no settings file"; }
+    grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+        "$share/doc/tarvik/copyright" || fail "the copyright file is not machine-readable"
+    zcat "$share/doc/tarvik/changelog.gz" | head -1 | grep -q "^tarvik ($version) " \
+        || fail "the changelog does not start with this version"
+}
+
+run_lintian() {
+    # Status 1 means tags of error level, checked below by their lines; more means it did not run.
+    status=0
+    lintian -I --pedantic "$deb" > "$work/lintian.log" 2>&1 || status=$?
+    cat "$work/lintian.log"
+    [ "$status" -le 1 ] || fail "lintian failed with status $status"
+    ! grep -q '^E:' "$work/lintian.log" || fail "lintian reports errors"
+}
+
+make_package
+check_control
+check_layout
+run_lintian
+echo "package $(basename "$deb") unpacked, checked and lintian-clean"
