@@ -4,7 +4,7 @@
 // so the settings code and the dialogs can use them without the window.
 
 inline constexpr char TitleText[] = "Tarvik";
-inline constexpr char PlatformText[] = "for Win 32";
+inline constexpr char PlatformText[] = "for Linux";
 // The version itself is the project's, set once in the build.
 inline constexpr char VersionText[] = "version " TARVIK_VERSION;
 inline constexpr char CopyrightText[] = "Copyright (C) 2026 The Tarvik developers";

@@ -412,7 +412,7 @@ TEST(AboutDialogTest, TextIsBuiltOnceWithTwoBlanksBetweenItsParts)
     const QString text = message->text();
     const QStringList lines = text.split(LineBreak);
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "Tarvik  for Win 32  version 1.2.3");
+    EXPECT_EQ(lines[0], "Tarvik  for Linux  version 1.2.3");
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[2], "");
     EXPECT_EQ(lines[3], CopyrightText);
