@@ -1,7 +1,6 @@
 #include "Application.h"
 #include "GameForms.h"
 #include "GameRandom.h"
-#include "GameState.h"
 
 #include <QIcon>
 
@@ -14,15 +13,16 @@ int main(int, char** argv)
     app.setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Tarvik"));
+    // Before the forms: their start-up may already show a box.
+    app.QuitOnTerminationSignals();
 
     GameRandom random;
     GameForms forms(random, GamePaths::OfProgram());
-    TSys& sys = *forms.sys;
-    // Nobody is there to answer a question: an abandoned pattern counts as lost, as on
-    // any close, and the settings are saved on the way out.
-    app.QuitOnTerminationSignals([&sys] { sys.SetState(GameState::Quitting, true); });
-
-    sys.show();
-    app.exec();
+    // A signal during start-up has ended the game already; the settings are still saved
+    // on the way out.
+    if (!Application::Terminating()) {
+        forms.sys->show();
+        app.exec();
+    }
     return 0;
 }

@@ -2,10 +2,14 @@
 
 #include "ProgramTexts.h"
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QSocketNotifier>
 
+#include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <exception>
 #include <pthread.h>
 #include <sys/socket.h>
@@ -13,21 +17,38 @@
 
 namespace {
 
+constexpr int TerminationSignalList[] = {SIGTERM, SIGHUP, SIGINT};
+
 int signalPipe[2] = {-1, -1};
+// Lock-free, so the handler may count with it.
+std::atomic<int> signalsTaken{0};
 
 sigset_t TerminationSignals()
 {
     sigset_t held;
     sigemptyset(&held);
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+    for (const int signal : TerminationSignalList)
         sigaddset(&held, signal);
     return held;
 }
 
-void OnTerminationSignal(int)
+void OnTerminationSignal(int signal)
 {
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+    if (signalsTaken.fetch_add(1) == 0) {
+        // The next one takes the default action straight from the kernel, even while the
+        // game waits in a box or a save that this first one could not end.
+        struct sigaction fallback = {};
+        fallback.sa_handler = SIG_DFL;
+        for (const int each : TerminationSignalList)
+            sigaction(each, &fallback, nullptr);
+        const char byte = 1;
+        [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+        return;
+    }
+    // A second one that came in before the first had reset the handlers. Blocked while
+    // its own handler runs, it is delivered, by default, as this returns.
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
 }
 
 }
@@ -42,30 +63,65 @@ bool Application::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
+void Application::Warn(QWidget* parent, const QString& caption, const QString& text)
+{
+    if (terminating) {
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, qPrintable(text));
+        return;
+    }
+    // Let the window repaint before the box covers it.
+    processEvents();
+    QMessageBox::warning(parent, caption, text);
+}
+
 void Application::HoldTerminationSignals()
 {
     const sigset_t held = TerminationSignals();
     pthread_sigmask(SIG_BLOCK, &held, nullptr);
 }
 
-void Application::QuitOnTerminationSignals(std::function<void()> beforeQuit)
+void Application::QuitOnTerminationSignals()
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return;
-    signalNotifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-    connect(signalNotifier, &QSocketNotifier::activated, this, [this, beforeQuit] {
-        char byte = 0;
-        [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
-        signalNotifier->setEnabled(false);
-        beforeQuit();
-        exit(0);
-    });
-    struct sigaction action = {};
-    action.sa_handler = OnTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
-        sigaction(signal, &action, nullptr);
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) == 0) {
+        signalNotifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+        connect(signalNotifier, &QSocketNotifier::activated, this, &Application::Terminate);
+        struct sigaction action = {};
+        action.sa_handler = OnTerminationSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (const int signal : TerminationSignalList)
+            sigaction(signal, &action, nullptr);
+    }
+    // Without the pipe the signals keep their default action: they end the game unsaved,
+    // but they end it.
     const sigset_t held = TerminationSignals();
     pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
+}
+
+void Application::Terminate()
+{
+    char byte = 0;
+    [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
+    signalNotifier->setEnabled(false);
+    terminating = true;
+    // Innermost first: each closed box or dialog hands back to the loop of the one below,
+    // which ends when control gets there. One that will not close stops the round.
+    QWidget* last = nullptr;
+    while (QWidget* popup = activePopupWidget()) {
+        if (popup == last)
+            break;
+        popup->close();
+        last = popup;
+    }
+    while (QWidget* modal = activeModalWidget()) {
+        if (modal == last)
+            break;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        last = modal;
+    }
+    emit terminationRequested();
+    exit(0);
 }

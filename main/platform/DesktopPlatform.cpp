@@ -1,7 +1,8 @@
 #include "DesktopPlatform.h"
 
+#include "Application.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -112,8 +113,5 @@ void DesktopPlatform::StopSound()
 
 void DesktopPlatform::ShowError(const std::string& text)
 {
-    // Let the window repaint before the box covers it.
-    QApplication::processEvents();
-    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Error"),
-                         QString::fromStdString(text));
+    Application::Warn(QApplication::activeWindow(), QStringLiteral("Error"), QString::fromStdString(text));
 }

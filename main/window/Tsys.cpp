@@ -1,6 +1,7 @@
 #include "Tsys.h"
 #include "ui_Tsys.h"
 
+#include "Application.h"
 #include "GameRandom.h"
 #include "GameState.h"
 #include "BoardGeometry.h"
@@ -78,6 +79,9 @@ void TSys::FormCreate()
 {
     // Not the display name: Qt would append that to every dialog caption.
     QCoreApplication::setApplicationName(TitleText);
+    // From the start: a signal may come while the first boxes are open.
+    if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
+        connect(app, &Application::terminationRequested, this, &TSys::EndIfTerminating);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive)
             ApplicationActivate();

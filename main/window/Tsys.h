@@ -85,6 +85,7 @@ private:
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormKeyDown(int key);
 
+    void EndIfTerminating();
     bool ConfirmChange(GameState oldState, GameState newState);
     void UpdateStatistics(GameState oldState, GameState newState);
     void EnterState(GameState oldState, GameState newState);

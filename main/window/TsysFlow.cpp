@@ -2,6 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "AboutDialog.h"
+#include "Application.h"
 #include "GameState.h"
 #include "OptionDialog.h"
 #include "ProgramTexts.h"
@@ -37,7 +38,17 @@ bool TSys::SetState(GameState newState, bool skipConfirm)
     QCoreApplication::processEvents();
     m_changing = false;
     SetBusy(false);
+    EndIfTerminating();
     return go;
+}
+
+// Nobody is there any more: the game ends as a close without a question would end it,
+// counting an abandoned pattern. A change that is running (its question closed
+// unanswered) finishes first and comes back here; start-up ends in a state change too.
+void TSys::EndIfTerminating()
+{
+    if (Application::Terminating() && !m_changing && m_state != GameState::None && m_state != GameState::Quitting)
+        SetState(GameState::Quitting, true);
 }
 
 bool TSys::ConfirmChange(GameState oldState, GameState newState)
@@ -59,6 +70,8 @@ bool TSys::ConfirmChange(GameState oldState, GameState newState)
 bool TSys::AskQuestion(const QString& statement, const QString& caption)
 {
     QCoreApplication::processEvents();
+    if (Application::Terminating())
+        return false;
     QMessageBox box(QMessageBox::Question, caption,
                     statement + LineBreak + LineBreak + QStringLiteral("Sure?"),
                     QMessageBox::Ok | QMessageBox::Cancel, this);

@@ -1,20 +1,18 @@
 #include "Tsys.h"
 
+#include "Application.h"
 #include "GameSettings.h"
 #include "SettingsFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLayout>
-#include <QMessageBox>
 #include <QScreen>
 
 bool TSys::LoadSettings()
 {
     SettingsFile file(QFile::encodeName(paths.settings).toStdString());
     if (!file.Load()) {
-        QCoreApplication::processEvents();
-        QMessageBox::warning(this, "Error", "Failed to load settings.");
+        Application::Warn(this, "Error", "Failed to load settings.");
         return false;
     }
 
@@ -51,10 +49,8 @@ bool TSys::SaveSettings()
         WriteGameSettings(file, CurrentSettings());
         saved = file.Save();
     }
-    if (!saved) {
-        QCoreApplication::processEvents();
-        QMessageBox::warning(this, "Error", "Failed to save settings.");
-    }
+    if (!saved)
+        Application::Warn(this, "Error", "Failed to save settings.");
     return saved;
 }
 
