@@ -1,6 +1,34 @@
 #include "GamePaths.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString HomeFolder()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    if (!home.isEmpty())
+        return home;
+    const passwd* user = ::getpwuid(::getuid());
+    return user && user->pw_dir ? QFile::decodeName(user->pw_dir) : QDir::rootPath();
+}
+
+// The XDG base directory rule: a relative or empty value is ignored.
+QString ConfigFolder()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.startsWith(QLatin1Char('/')))
+        return config;
+    return HomeFolder() + QStringLiteral("/.config");
+}
+
+} // namespace
 
 GamePaths GamePaths::InFolder(const QString& folder)
 {
@@ -12,5 +40,15 @@ GamePaths GamePaths::InFolder(const QString& folder)
 GamePaths GamePaths::OfProgram()
 {
     const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    return InFolder(QFileInfo(program).absolutePath());
+    GamePaths paths = InFolder(QFileInfo(program).absolutePath());
+    // Whatever stands there, even a file the player cannot write, is the game's settings:
+    // it reports a failed save rather than leaving the file silently behind. access()
+    // asks for the real user, as a set-user-ID start would have it.
+    struct stat st {};
+    if (::lstat(QFile::encodeName(paths.settings).constData(), &st) == 0
+        || ::access(QFile::encodeName(paths.folder).constData(), W_OK) == 0)
+        return paths;
+    paths.settings = ConfigFolder() + QStringLiteral("/tarvik/settings.ini");
+    paths.playerSettings = true;
+    return paths;
 }

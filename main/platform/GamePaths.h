@@ -11,9 +11,15 @@ struct GamePaths {
     QString settings;
     // Ends in '/'.
     QString sound;
+    // The settings are the player's own file under their configuration folder, whose
+    // folders are made at the first save; otherwise they lie in the game folder.
+    bool playerSettings = false;
 
     static GamePaths InFolder(const QString& folder);
     // The folder of the program file, resolved through /proc/self/exe so that neither the
-    // current directory nor a link the game was started through changes it.
+    // current directory nor a link the game was started through changes it. The settings
+    // stay beside the program when settings.ini is there or the player may write the
+    // folder, as in a portable or per-user install; a system-wide install gives every
+    // player a file of their own instead, under $XDG_CONFIG_HOME (or ~/.config).
     static GamePaths OfProgram();
 };

@@ -236,3 +236,16 @@ bool SettingsFile::Save()
     }
     return true;
 }
+
+bool SettingsFile::CreateFolder() const
+{
+    const std::string folder = FolderOf(m_path);
+    // Every missing folder from the top down; one that exists already is left as it is.
+    for (auto end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
+        ::mkdir(folder.substr(0, end).c_str(), 0700);
+        if (end == std::string::npos)
+            break;
+    }
+    struct stat st {};
+    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}

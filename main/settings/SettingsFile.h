@@ -32,6 +32,10 @@ public:
     // a failed Load, so a file that could not be read is not replaced.
     bool Save();
 
+    // Makes the folder the file goes into, and any missing above it, private to the user
+    // as the XDG base directories want. True when the folder is there afterwards.
+    bool CreateFolder() const;
+
     const std::string& path() const { return m_path; }
 
     // Decimal or "0x"/"0X" hexadecimal with an optional sign, the whole text, within

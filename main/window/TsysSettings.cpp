@@ -47,7 +47,7 @@ bool TSys::SaveSettings()
     bool saved = file.Load();
     if (saved) {
         WriteGameSettings(file, CurrentSettings());
-        saved = file.Save();
+        saved = (!paths.playerSettings || file.CreateFolder()) && file.Save();
     }
     if (!saved)
         Application::Warn(this, "Error", "Failed to save settings.");
