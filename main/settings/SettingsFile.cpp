@@ -8,10 +8,13 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <exception>
 #include <utility>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,20 +59,75 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Temporary files are named ".<file>-<process id>-<serial>" in the target's folder.
+struct TemporaryName {
+    std::string folder; // empty or ending in '/'
+    std::string prefix; // ".<file>-"
+
+    explicit TemporaryName(const std::string& target)
+    {
+        const auto slash = target.rfind('/');
+        folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+        prefix = "." + (slash == std::string::npos ? target : target.substr(slash + 1)) + "-";
+    }
+};
+
 // Opened exclusively with mode 0666 so the umask applies as for any new file.
 int CreateTemporary(const std::string& target, std::string& name)
 {
     static std::atomic<unsigned> serial{0};
-    const auto slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    const TemporaryName temporary(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + "." + base + "-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+        name = temporary.folder + temporary.prefix + std::to_string(::getpid()) + "-" + std::to_string(serial++);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+std::optional<unsigned long> Digits(std::string_view text)
+{
+    if (text.empty() || text.size() > 10)
+        return std::nullopt;
+    unsigned long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<unsigned long>(c - '0');
+    }
+    return value;
+}
+
+// A save killed half-way leaves its temporary file behind. Only files of exactly our
+// naming are looked at; one is left over when the process that made it is gone, or when
+// it is older than any save takes (its process number may belong to another program by now).
+void RemoveLeftovers(const std::string& target)
+{
+    constexpr time_t MaxAge = 10 * 60;
+    const TemporaryName temporary(target);
+    DIR* folder = ::opendir(temporary.folder.empty() ? "." : temporary.folder.c_str());
+    if (!folder)
+        return;
+    while (const dirent* entry = ::readdir(folder)) {
+        std::string_view name = entry->d_name;
+        if (!name.starts_with(temporary.prefix))
+            continue;
+        name.remove_prefix(temporary.prefix.size());
+        const auto dash = name.find('-');
+        const auto pid = Digits(name.substr(0, dash));
+        if (dash == std::string_view::npos || !pid || !Digits(name.substr(dash + 1)))
+            continue;
+        const std::string path = temporary.folder + entry->d_name;
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const bool running = *pid != 0 && *pid <= INT_MAX
+            && (::kill(static_cast<pid_t>(*pid), 0) == 0 || errno == EPERM);
+        if (!running || std::time(nullptr) - st.st_mtime > MaxAge)
+            ::unlink(path.c_str());
+    }
+    ::closedir(folder);
 }
 
 } // namespace
@@ -213,6 +271,7 @@ bool SettingsFile::Save()
         return false;
     }
 
+    RemoveLeftovers(target);
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)

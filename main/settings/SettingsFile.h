@@ -28,8 +28,9 @@ public:
     void WriteBool(const char* section, const char* key, bool value);
 
     // Writes the whole content to a new file beside the old one and renames it over.
-    // On failure the old file is untouched and no temporary file is left. Refused after
-    // a failed Load, so a file that could not be read is not replaced.
+    // On failure the old file is untouched and no temporary file is left; one left by an
+    // earlier save that was killed is removed. Refused after a failed Load, so a file
+    // that could not be read is not replaced.
     bool Save();
 
     // Makes the folder the file goes into, and any missing above it, private to the user
