@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const GameSettings loaded = ReadGameSettings(first, defaults);
     CheckRanges(loaded, defaults);
 
-    WriteGameSettings(first, loaded);
+    WriteGameSettings(first, loaded, true);
     Require(first.Save(), "saving what was loaded");
 
     SettingsFile second(path);

@@ -115,3 +115,8 @@ void DesktopPlatform::ShowError(const std::string& text)
 {
     Application::Warn(QApplication::activeWindow(), QStringLiteral("Error"), QString::fromStdString(text));
 }
+
+bool DesktopPlatform::WindowPositionKnown()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}

@@ -27,6 +27,9 @@ public:
     void StopSound() override;
     void ShowError(const std::string& text) override;
 
+    // Wayland neither tells a client where its window is nor lets it place one.
+    static bool WindowPositionKnown();
+
 private:
     bool OpenAudio();
     void FreeChunks();

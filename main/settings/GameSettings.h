@@ -68,11 +68,13 @@ inline GameSettings ReadGameSettings(const SettingsFile& file, const GameSetting
     return s;
 }
 
-// What is not kept is left in the file as it is.
-inline void WriteGameSettings(SettingsFile& file, const GameSettings& s)
+// What is not kept is left in the file as it is, and so is the position when the window
+// system does not tell where the window is.
+inline void WriteGameSettings(SettingsFile& file, const GameSettings& s, bool positionKnown)
 {
     VisitSettings(s, [&](const Setting& setting, const auto& value, bool kept) {
-        if (kept)
+        const bool position = &setting == &Settings::Left || &setting == &Settings::Top;
+        if (kept && (positionKnown || !position))
             file.WriteInteger(setting.section, setting.key, static_cast<int32_t>(value));
     });
 }

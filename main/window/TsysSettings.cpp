@@ -5,8 +5,11 @@
 #include "SettingsFile.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+
+#include <algorithm>
 
 bool TSys::LoadSettings()
 {
@@ -34,8 +37,15 @@ bool TSys::LoadSettings()
     m_statusOption = settings.status;
     m_game->enemy().SetCount(settings.enemyCount);
     m_sound->SetEnabled(settings.soundEnabled);
-    // A top-level widget's position is that of its frame, as saved.
-    move(settings.left, settings.top);
+    if (!DesktopPlatform::WindowPositionKnown())
+        return true;
+    // A top-level widget's position is that of its frame, as saved. One that would show
+    // nothing of the window (a hand edit, a monitor that is gone) counts as none.
+    const QRect frame(QPoint(settings.left, settings.top), outer);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool seen = std::any_of(screens.begin(), screens.end(),
+                                  [&](const QScreen* s) { return s->availableGeometry().intersects(frame); });
+    move(seen ? frame.topLeft() : QPoint(current.left, current.top));
     return true;
 }
 
@@ -46,7 +56,7 @@ bool TSys::SaveSettings()
     SettingsFile file(QFile::encodeName(paths.settings).toStdString());
     bool saved = file.Load();
     if (saved) {
-        WriteGameSettings(file, CurrentSettings());
+        WriteGameSettings(file, CurrentSettings(), DesktopPlatform::WindowPositionKnown());
         saved = (!paths.playerSettings || file.CreateFolder()) && file.Save();
     }
     if (!saved)

@@ -217,8 +217,19 @@ TEST(GameSettingsTest, MissingValuesKeepTheCurrentOnesAndWrittenOnesReadBack)
     SettingsFile file(Path(folder.filePath("settings.ini")));
     ASSERT_TRUE(file.Load());
     EXPECT_EQ(ReadGameSettings(file, current), current);
-    WriteGameSettings(file, current);
+    WriteGameSettings(file, current, true);
     EXPECT_EQ(ReadGameSettings(file, GameSettings{}), current);
+
+    // Where the window system does not tell the position, the stored one stays.
+    GameSettings moved = current;
+    moved.enemyCount = 2;
+    moved.left = 700;
+    moved.top = 500;
+    WriteGameSettings(file, moved, false);
+    GameSettings expected = moved;
+    expected.left = current.left;
+    expected.top = current.top;
+    EXPECT_EQ(ReadGameSettings(file, GameSettings{}), expected);
 }
 
 // ---------------------------------------------------------------------------------------
