@@ -6,10 +6,12 @@
 #include "GameRandom.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -26,7 +28,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -176,6 +180,37 @@ TEST(SettingsFileTest, SavingFailsWithoutTouchingAnythingWhenADirectoryIsInTheWa
     EXPECT_FALSE(file.Save());
     EXPECT_EQ(ReadText(folder.filePath("settings.ini/inside")), "x");
     EXPECT_EQ(Entries(folder.path()), QStringList{"settings.ini"});
+}
+
+// A save killed half-way leaves its temporary behind; the next save clears what is
+// surely a leftover and nothing else, not even a lookalike.
+TEST(SettingsFileTest, ASaveRemovesLeftoverTemporariesOfItsOwnNamingOnly)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("settings.ini");
+    // No process has a number this large; process 1 always runs.
+    const QString gone = ".settings.ini-2147483647-0";
+    const QString oldOfRunning = ".settings.ini-1-3";
+    const QStringList kept{".settings.ini-1-4", ".settings.ini-2147483647-x", ".settings.ini-2147483647",
+                           ".settings.ini-2147483647-0.bak", "settings.ini-2147483647-0",
+                           ".other.ini-2147483647-0"};
+    for (const QString& name : kept + QStringList{gone, oldOfRunning})
+        WriteText(folder.filePath(name), "[probe]\n");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(".settings.ini-2147483647-1"));
+    QFile old(folder.filePath(oldOfRunning));
+    ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    old.close();
+
+    SettingsFile file(Path(path));
+    ASSERT_TRUE(file.Load());
+    file.WriteBool("probe", "saved", true);
+    ASSERT_TRUE(file.Save());
+    QStringList expected = kept + QStringList{".settings.ini-2147483647-1", "settings.ini"};
+    expected.sort();
+    QStringList entries = Entries(folder.path());
+    entries.sort();
+    EXPECT_EQ(entries, expected);
 }
 
 TEST(SettingsFileTest, JunkIsReadWithoutHarmAndReplacedByAParsableFile)
@@ -470,6 +505,30 @@ TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
     TSys window(random, paths);
     EXPECT_EQ(window.field().option().cell, 40);
     EXPECT_EQ(window.enemy().count(), 5);
+}
+
+// A hand-edited position, or one on a monitor that is gone, must not lose the window.
+TEST_F(TSysSettingsTest, APositionOffEveryScreenIsCentredAndOnePartlyOnAScreenKept)
+{
+    QRect screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens |= screen->availableGeometry();
+    const auto openAt = [&](QPoint stored) {
+        WriteText(paths.settings, QStringLiteral("[others]\nleft=%1\ntop=%2\n")
+                                      .arg(stored.x()).arg(stored.y()).toUtf8());
+        auto window = std::make_unique<TSys>(random, paths);
+        return std::pair(window->frameGeometry(), Centred(*window));
+    };
+
+    const auto [outside, centred] = openAt(screens.bottomRight() + QPoint(1, 1));
+    EXPECT_EQ(outside.topLeft(), centred);
+    EXPECT_EQ(Saved("others", "left"), centred.x());
+    EXPECT_EQ(Saved("others", "top"), centred.y());
+
+    // One pixel column of the frame on the left edge of the screens is enough to stay.
+    const QPoint edge(screens.left() - outside.width() + 1, screens.top() + 10);
+    EXPECT_EQ(openAt(edge).first.topLeft(), edge);
+    EXPECT_EQ(Saved("others", "left"), edge.x());
 }
 
 TEST_F(TSysSettingsTest, SwitchedOffStatusAndPositionLeaveTheirKeysAlone)
