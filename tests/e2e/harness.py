@@ -280,17 +280,29 @@ class Game:
     def x(self, *args):
         return run(*args, env=self.env)
 
-    def launch(self):
-        with open(os.path.join(self.root, "program.log"), "a") as log:
+    def start(self):
+        """Starts the program, its standard error in its own file; launch() also waits for the window."""
+        with open(os.path.join(self.root, "program.log"), "a") as log, \
+                open(self.error_path, "w") as error:
             self.program = subprocess.Popen([os.path.join(self.folder, "tarvik")],
-                                            cwd=self.cwd, env=self.env, stdout=log, stderr=log)
+                                            cwd=self.cwd, env=self.env, stdout=log, stderr=error)
+
+    @property
+    def error_path(self):
+        return os.path.join(self.root, "stderr.log")
+
+    def launch(self):
+        self.start()
+        self.wait_window()
+
+    def wait_window(self):
         self.window = self.poll(self._find_window, 20, "the window 'Tarvik'")
         _, _, width, height = self.geometry()
         self.menu_height = height - CLIENT_H
 
     def _find_window(self):
         if self.program.poll() is not None:
-            raise RuntimeError("the program ended early; see program.log")
+            raise RuntimeError("the program ended early; see program.log and stderr.log")
         found = self.x("xdotool", "search", "--onlyvisible", "--name", "^Tarvik$").stdout.split()
         for wid in found:
             if self.geometry(wid)[2] == CLIENT_W:

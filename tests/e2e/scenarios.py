@@ -1,6 +1,8 @@
 """End-to-end scenarios of the real game: scenarios.py NAME BUILD_DIR"""
 import configparser
+import os
 import shutil
+import signal
 import sys
 import traceback
 
@@ -167,6 +169,57 @@ def scenario_settings(game):
               "%s is %s after run 2" % (key, second.get("statusOption", key)))
     check((second.getint("others", "left"), second.getint("others", "top")) == (100, 60),
           "position not kept")
+
+
+def end_by_signals(game, *signals):
+    """Sends the signals; held up while the program is stopped, they arrive together."""
+    game.program.send_signal(signal.SIGSTOP)
+    for number in signals:
+        game.program.send_signal(number)
+    game.program.send_signal(signal.SIGCONT)
+    return game.wait_exit()
+
+
+def scenario_signals(game):
+    # A question open after a move: the signal ends the game and counts the abandoned
+    # pattern as lost, as a close without a question does.
+    game.write_settings("[systemOption]\nconfirm=1\n")
+    game.launch()
+    waiting(game)
+    move_to_neighbour(game, start_by_picture(game))
+    game.key("F2")
+    game.poll(lambda: game.visible("^Confirmation$"), 5, "the question")
+    check(end_by_signals(game, signal.SIGTERM) == 0, "exit status %s" % game.program.returncode)
+    settings = read_settings(game)
+    for key, value in (("start", 1), ("gameover", 1)):
+        check(settings.getint("statusOption", key) == value,
+              "%s is %s" % (key, settings.get("statusOption", key)))
+
+    # The settings can be neither read nor saved. A signal while the first box is open
+    # ends the game; the failed save goes to standard error, with nobody to answer a box.
+    os.remove(game.settings_path)
+    os.mkdir(game.settings_path)
+    game.start()
+    game.poll(lambda: game.visible("^Error$"), 20, "the box about the settings")
+    check(end_by_signals(game, signal.SIGTERM) == 0, "exit status %s" % game.program.returncode)
+    with open(game.error_path) as error:
+        check("Failed to save settings." in error.read(), "no report of the failed save")
+
+    # After an exit from the menu the box about the failed save waits for an answer; a
+    # second signal ends the program at once, by its default action.
+    game.start()
+    box = game.poll(lambda: game.visible("^Error$"), 20, "the box about the settings").pop()
+    game.key("Return", window=box)
+    game.wait_window()
+    waiting(game)
+    before = game.visible()
+    game.key("alt+g")
+    game.poll(lambda: game.visible() - before, 5, "the Game menu")
+    game.key("x", focus=False)
+    game.poll(lambda: game.visible("^Error$"), 20, "the box about the failed save")
+    status = end_by_signals(game, signal.SIGTERM, signal.SIGHUP)
+    check(status in (-signal.SIGTERM, -signal.SIGHUP), "exit status %s" % status)
+    check(os.path.isdir(game.settings_path), "the folder in the way was replaced")
 
 
 def dialog(game, key, title):
