@@ -1,15 +1,17 @@
 #!/bin/sh
 # Makes the Debian package from the build as scripts/package does, unpacks it into a
 # scratch root (never onto this machine), checks where everything lands and what the
-# control data says, and runs lintian: any error (an unstripped program, files not owned
-# by root, a missing copyright or changelog) fails the test.
+# control data says, plays the unpacked game as a player, and runs lintian: any error
+# (an unstripped program, files not owned by root, a missing copyright or changelog)
+# fails the test.
 # Usage: debian_package.sh BUILD_DIR VERSION
 set -eu
 build="$1"
 version="$2"
 id=org.tarvik.Tarvik
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb=""
+trap '[ -z "$xvfb" ] || kill "$xvfb"; rm -rf "$work"' EXIT
 root="$work/root"
 fail() { echo "$*"; exit 1; }
 
@@ -30,6 +32,7 @@ check_control() {
     for package in fonts-comic-neue xdg-utils libqt6widgets6 libc6; do
         echo "$depends" | grep -Eq "(^|, )$package( |,|$)" || fail "Depends lacks $package: $depends"
     done
+    [ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
 }
 
 check_layout() {
@@ -62,6 +65,44 @@ check_layout() {
         || fail "the changelog does not start with this version"
 }
 
+# The unpacked game started as a player who owns nothing but a home, as after apt
+# install: it cannot write its folder, so it keeps the player's settings in ~/.config.
+play_as_player() {
+    home="$work/home"
+    mkdir -m 700 "$home"
+    player=""
+    if [ "$(id -u)" -eq 0 ]; then
+        chmod 755 "$work"
+        chown nobody:nogroup "$home"
+        player="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+    fi
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
+    xvfb=$!
+    tries=0
+    until grep -q '^[0-9]' "$work/display"; do
+        tries=$((tries + 1))
+        [ "$tries" -le 200 ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
+        sleep 0.05
+    done
+    display=":$(cat "$work/display")"
+    # shellcheck disable=SC2086
+    env -u XDG_CONFIG_HOME -u QT_QPA_PLATFORM HOME="$home" DISPLAY="$display" SDL_AUDIODRIVER=dummy \
+        $player "$root/usr/games/tarvik" > /dev/null 2> "$work/game.log" &
+    game=$!
+    DISPLAY="$display" timeout 20 xdotool search --sync --onlyvisible --name '^Tarvik$' > /dev/null \
+        || { cat "$work/game.log"; fail "the game showed no window"; }
+    kill -TERM "$game"
+    status=0
+    wait "$game" || status=$?
+    cat "$work/game.log"
+    [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+    ! grep -qi "sav" "$work/game.log" || fail "the game could not save its settings"
+    [ -f "$home/.config/tarvik/settings.ini" ] || fail "no ~/.config/tarvik/settings.ini"
+    kill "$xvfb"
+    wait "$xvfb" || true
+    xvfb=""
+}
+
 run_lintian() {
     # Status 1 means tags of error level, checked below by their lines; more means it did not run.
     status=0
@@ -74,5 +115,6 @@ run_lintian() {
 make_package
 check_control
 check_layout
+play_as_player
 run_lintian
-echo "package $(basename "$deb") unpacked, checked and lintian-clean"
+echo "package $(basename "$deb") unpacked, checked, played and lintian-clean"
