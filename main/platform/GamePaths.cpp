@@ -42,8 +42,7 @@ GamePaths GamePaths::OfProgram()
     const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     GamePaths paths = InFolder(QFileInfo(program).absolutePath());
     // Whatever stands there, even a file the player cannot write, is the game's settings:
-    // it reports a failed save rather than leaving the file silently behind. access()
-    // asks for the real user, as a set-user-ID start would have it.
+    // a failed save is reported rather than the file silently passed over.
     struct stat st {};
     if (::lstat(QFile::encodeName(paths.settings).constData(), &st) == 0
         || ::access(QFile::encodeName(paths.folder).constData(), W_OK) == 0)
