@@ -47,7 +47,8 @@ bool TSys::SetState(GameState newState, bool skipConfirm)
 // unanswered) finishes first and comes back here; start-up ends in a state change too.
 void TSys::EndIfTerminating()
 {
-    if (Application::Terminating() && !m_changing && m_state != GameState::None && m_state != GameState::Quitting)
+    if (Application::Terminating() && !m_changing && m_state != GameState::None
+        && m_state != GameState::Quitting)
         SetState(GameState::Quitting, true);
 }
 
