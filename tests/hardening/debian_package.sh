@@ -90,7 +90,7 @@ play_as_player() {
         $player "$root/usr/games/tarvik" > /dev/null 2> "$work/game.log" &
     game=$!
     DISPLAY="$display" timeout 20 xdotool search --sync --onlyvisible --name '^Tarvik$' > /dev/null \
-        || { cat "$work/game.log"; fail "the game showed no window"; }
+        || { kill -KILL "$game"; cat "$work/game.log"; fail "the game showed no window"; }
     kill -TERM "$game"
     status=0
     wait "$game" || status=$?

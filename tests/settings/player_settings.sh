@@ -30,7 +30,7 @@ play() {
     tries=0
     until [ $(( 0x$(awk '/^SigCgt/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0) & 0x4000 )) -ne 0 ]; do
         tries=$((tries + 1))
-        [ "$tries" -le 200 ] || fail "the game did not get ready within 10 s"
+        [ "$tries" -le 200 ] || { kill -KILL "$pid"; fail "the game did not get ready within 10 s"; }
         sleep 0.05
     done
     kill -TERM "$pid"
