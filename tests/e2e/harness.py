@@ -234,7 +234,7 @@ class Game:
         for sub in ("sound", "help"):
             shutil.copytree(os.path.join(build_dir, sub), os.path.join(self.folder, sub),
                             ignore=skip)
-        self.xvfb = self.program = None
+        self.server = self.program = None
         self.window = None
         self.menu_height = 0
         self.env = None
@@ -254,7 +254,7 @@ class Game:
         # -displayfd lets the server pick a free display, so tests can run side by side;
         # -noreset keeps it from restarting (and refusing clients) when xdpyinfo leaves.
         with open(os.path.join(self.root, "xvfb.log"), "w") as log:
-            self.xvfb = subprocess.Popen(
+            self.server = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
                  "-nolisten", "tcp", "-noreset"],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
@@ -276,6 +276,22 @@ class Game:
                         SDL_AUDIODRIVER="dummy")
         self.env.pop("QT_QPA_PLATFORM", None)
         self.poll(lambda: self.x("xdpyinfo").returncode == 0, 20, "Xvfb to answer")
+
+    def start_weston(self):
+        """A headless Wayland compositor instead of the X server; the game runs as its client."""
+        runtime = os.path.join(self.root, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        socket = "tarvik-%d" % os.getpid()
+        self.env = dict(os.environ, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=socket,
+                        QT_QPA_PLATFORM="wayland", SDL_AUDIODRIVER="dummy")
+        self.env.pop("DISPLAY", None)
+        # --debug lets weston-debug read the scene graph, where a mapped window shows up.
+        with open(os.path.join(self.root, "weston.log"), "w") as log:
+            self.server = subprocess.Popen(
+                ["weston", "--backend=headless-backend.so", "--socket=" + socket,
+                 "--width=1280", "--height=1024", "--debug"],
+                env=self.env, stdout=log, stderr=subprocess.STDOUT)
+        self.poll(lambda: os.path.exists(os.path.join(runtime, socket)), 20, "Weston's socket")
 
     def x(self, *args):
         return run(*args, env=self.env)
@@ -325,7 +341,7 @@ class Game:
             raise Failure("the program did not end within %d s" % timeout)
 
     def close(self):
-        for process in (self.program, self.xvfb):
+        for process in (self.program, self.server):
             if process is not None and process.poll() is None:
                 process.terminate()
                 try:

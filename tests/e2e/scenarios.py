@@ -222,6 +222,28 @@ def scenario_signals(game):
     check(os.path.isdir(game.settings_path), "the folder in the way was replaced")
 
 
+def scenario_wayland(game):
+    # Wayland neither tells a client where its window is nor lets it place one: the
+    # stored position must come through a run unchanged.
+    game.write_settings("[others]\nleft=100\ntop=80\n")
+    game.start()
+
+    def mapped():
+        check(game.program.poll() is None, "the program ended early")
+        return "top-level window 'Tarvik' of org.tarvik.Tarvik" in game.x(
+            "weston-debug", "scene-graph").stdout
+    game.poll(mapped, 20, "the window on Weston")
+    game.program.send_signal(signal.SIGTERM)
+    check(game.wait_exit() == 0, "exit status %s" % game.program.returncode)
+    with open(game.error_path) as error:
+        complaints = [line for line in error if "fail" in line.lower() or "error" in line.lower()]
+    check(not complaints, "the game complained: %s" % complaints)
+    settings = read_settings(game)
+    check(settings.has_section("statusOption"), "the settings were not saved")
+    position = (settings.getint("others", "left"), settings.getint("others", "top"))
+    check(position == (100, 80), "the stored position became %s" % (position,))
+
+
 def dialog(game, key, title):
     game.key(key)
     return game.poll(lambda: game.visible("^%s$" % title), 5, "a window titled %s" % title).pop()
@@ -256,7 +278,7 @@ def main():
     name, build_dir = sys.argv[1], sys.argv[2]
     game = Game(build_dir, name)
     try:
-        game.start_x()
+        game.start_weston() if name == "wayland" else game.start_x()
         globals()["scenario_" + name](game)
     except Exception:
         traceback.print_exc()
