@@ -83,7 +83,8 @@ private:
     void FormDestroy();
     void FormPaint(const QRect& area);
     void FormMouseDown(Qt::MouseButton button, int x, int y);
-    void FormKeyDown(int key);
+    void SquareClick(BoardSquare square);
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
     bool ConfirmChange(GameState oldState, GameState newState);
     void UpdateStatistics(GameState oldState, GameState newState);

@@ -146,6 +146,33 @@ def scenario_bot(game):
     check(settings.getint("statusOption", "clear") >= 1, "no clear counted")
 
 
+def scenario_keys(game):
+    """A whole game from the keyboard: no pointer event is sent."""
+    def no_pointer(*args, **kwargs):
+        raise AssertionError("a pointer event in the keyboard scenario")
+    game.click = no_pointer
+    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
+                        "[others]\nenemyCount=1\n")
+    game.launch()
+    waiting(game)
+    seen, moves = bot.play(game, "yellow", careful=True, seconds=60, max_moves=600, keys=True)
+    print("cleared by keys after %d moves, seen %s" % (moves, seen))
+
+    # The desktop's menu keys: F10 opens the menu bar, Shift+F10 and the Menu key the
+    # popup menu; Escape closes each, and the keys then reach the field again.
+    for key in ("F10", "shift+F10", "Menu"):
+        before = game.visible()
+        game.key(key)
+        game.poll(lambda: game.visible() - before, 5, "a menu after %s" % key)
+        game.key("Escape", focus=False)
+        game.poll(lambda: game.visible() == before, 5, "the menu to close after %s" % key)
+    layout = game.wait_field(lambda f: True, "the cleared field").layout()
+    game.key("Return")
+    field = game.wait_field(lambda f: f.player() and not f.of_kind("visited"), "the retry")
+    check(field.layout() == layout, "retry changed the pattern")
+    check(exit_by_menu(game).getint("statusOption", "clear") >= 1, "no clear counted")
+
+
 def scenario_settings(game):
     game.launch()
     waiting(game)
