@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "GameForms.h"
+#include "GameLanguage.h"
 #include "GameRandom.h"
 #include "GameState.h"
 
@@ -15,6 +16,8 @@ int main(int, char** argv)
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Tarvik"));
 
+    // Chosen once: every text is built in this language, and the game offers no other.
+    const GameLanguage language(GameLanguage::OfDesktop());
     GameRandom random;
     GameForms forms(random, GamePaths::OfProgram());
     TSys& sys = *forms.sys;
