@@ -19,7 +19,7 @@ int main(int, char** argv)
     // Chosen once: every text is built in this language, and the game offers no other.
     const GameLanguage language(GameLanguage::OfDesktop());
     GameRandom random;
-    GameForms forms(random, GamePaths::OfProgram());
+    GameForms forms(random, GamePaths::OfProgram(language.code()));
     TSys& sys = *forms.sys;
     // Nobody is there to answer a question: an abandoned pattern counts as lost, as on
     // any close, and the settings are saved on the way out.
