@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "GameForms.h"
+#include "GameLanguage.h"
 #include "GameRandom.h"
 #include "GameState.h"
 
@@ -15,8 +16,10 @@ int main(int, char** argv)
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Tarvik"));
 
+    // Chosen once: every text is built in this language, and the game offers no other.
+    const GameLanguage language(GameLanguage::OfDesktop());
     GameRandom random;
-    GameForms forms(random, GamePaths::OfProgram());
+    GameForms forms(random, GamePaths::OfProgram(language.code()));
     TSys& sys = *forms.sys;
     // Nobody is there to answer a question: an abandoned pattern counts as lost, as on
     // any close, and the settings are saved on the way out.

@@ -110,10 +110,11 @@ void DesktopPlatform::StopSound()
     FreeChunks();
 }
 
+// The model hands in its English text; the player reads it in their language.
 void DesktopPlatform::ShowError(const std::string& text)
 {
     // Let the window repaint before the box covers it.
     QApplication::processEvents();
-    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Error"),
-                         QString::fromStdString(text));
+    QMessageBox::warning(QApplication::activeWindow(), QCoreApplication::translate("GamePlatform", "Error"),
+                         QCoreApplication::translate("GamePlatform", text.c_str()));
 }

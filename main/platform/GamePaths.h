@@ -7,13 +7,20 @@
 struct GamePaths {
     // Ends in '/'.
     QString folder;
+    // The English page. A translation lies beside it in a folder named after its language.
     QString help;
     QString settings;
     // Ends in '/'.
     QString sound;
+    // The help page in the language the game speaks; empty in English.
+    QString translatedHelp;
 
-    static GamePaths InFolder(const QString& folder);
+    // The page Help opens: the translated one when it is there, otherwise the English one.
+    QString HelpPage() const;
+
+    // language is the code of the language the game speaks ("de"), empty for English.
+    static GamePaths InFolder(const QString& folder, const QString& language = {});
     // The folder of the program file, resolved through /proc/self/exe so that neither the
     // current directory nor a link the game was started through changes it.
-    static GamePaths OfProgram();
+    static GamePaths OfProgram(const QString& language = {});
 };

@@ -14,7 +14,7 @@ bool TSys::LoadSettings()
     SettingsFile file(QFile::encodeName(paths.settings).toStdString());
     if (!file.Load()) {
         QCoreApplication::processEvents();
-        QMessageBox::warning(this, "Error", "Failed to load settings.");
+        QMessageBox::warning(this, tr("Error"), tr("Failed to load settings."));
         return false;
     }
 
@@ -53,7 +53,7 @@ bool TSys::SaveSettings()
     }
     if (!saved) {
         QCoreApplication::processEvents();
-        QMessageBox::warning(this, "Error", "Failed to save settings.");
+        QMessageBox::warning(this, tr("Error"), tr("Failed to save settings."));
     }
     return saved;
 }

@@ -1,8 +1,10 @@
 """End-to-end scenarios of the real game: scenarios.py NAME BUILD_DIR"""
 import configparser
+import os
 import shutil
 import sys
 import traceback
+import urllib.parse
 
 import bot
 from harness import BACKGROUND, CLIENT_H, CLIENT_W, OBSTACLE, Game, check
@@ -48,11 +50,11 @@ def read_settings(game):
     return parser
 
 
-def exit_by_menu(game):
+def exit_by_menu(game, menu="alt+g", item="x"):
     before = game.visible()
-    game.key("alt+g")
+    game.key(menu)
     game.poll(lambda: game.visible() - before, 5, "the Game menu")
-    game.key("x", focus=False)
+    game.key(item, focus=False)
     check(game.wait_exit() == 0, "exit status %s" % game.program.returncode)
     return read_settings(game)
 
@@ -224,6 +226,36 @@ def scenario_dialogs(game):
     closed(game, "Help")
     check(game.program.poll() is None, "the program ended")
     check(exit_by_menu(game).getint("fieldOption", "cell") == 40, "cell count not saved")
+
+
+def scenario_german(game):
+    """A German desktop: German captions, board message and help page."""
+    game.launch()
+    english = waiting(game).message_pixels()
+    exit_by_menu(game)
+
+    # Stands in for the desktop's opener and notes what it was asked to open.
+    opened = os.path.join(game.root, "opened")
+    tools = os.path.join(game.root, "bin")
+    os.makedirs(tools)
+    opener = os.path.join(tools, "xdg-open")
+    with open(opener, "w") as f:
+        f.write('#!/bin/sh\nprintf "%%s" "$1" > "%s"\n' % opened)
+    os.chmod(opener, 0o755)
+    game.env.update(LANG="de_DE.UTF-8", PATH=tools + os.pathsep + game.env["PATH"])
+
+    game.launch()
+    check(waiting(game).message_pixels() != english, "the waiting message is the English one")
+    option = dialog(game, "F5", "Optionen")
+    game.key("Escape", window=option)
+    closed(game, "Optionen")
+
+    help_box = dialog(game, "F1", "Hilfe")
+    game.key("Return", window=help_box)
+    url = game.poll(lambda: os.path.exists(opened) and open(opened).read(), 10, "the help page to open")
+    page = urllib.parse.unquote(urllib.parse.urlparse(url).path)
+    check(page == os.path.join(game.folder, "help", "de", "index.html"), "opened %s" % url)
+    exit_by_menu(game, "alt+s", "b")
 
 
 def main():
