@@ -21,8 +21,9 @@ TAboutDialog::~TAboutDialog() = default;
 void TAboutDialog::FormCreate()
 {
     const QString blanks = QStringLiteral("  ");
-    ui->MessageLabel->setText(TitleText + blanks + PlatformText + blanks + VersionText + LineBreak + LineBreak
-                              + LineBreak + CopyrightText);
+    ui->MessageLabel->setText(TitleText + blanks + tr(PlatformText) + blanks
+                              + tr(VersionText).arg(QStringLiteral(TARVIK_VERSION)) + LineBreak + LineBreak
+                              + LineBreak + tr(CopyrightText));
 }
 
 void TAboutDialog::showEvent(QShowEvent* event)

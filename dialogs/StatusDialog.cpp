@@ -27,10 +27,10 @@ TStatusDialog::~TStatusDialog() = default;
 // columns line up row by row.
 void TStatusDialog::FormCreate()
 {
-    ui->KeyLabel->setText(QStringList{QStringLiteral("Start"), QStringLiteral("Retry"), QString(),
-                                      QStringLiteral("Clear"), QStringLiteral("Gameover"), QString(),
-                                      QStringLiteral("Hat Trick"), QStringLiteral("Succeeding"),
-                                      QStringLiteral("Max Succeeding")}
+    ui->KeyLabel->setText(QStringList{tr("Start"), tr("Retry"), QString(),
+                                      tr("Clear"), tr("Gameover"), QString(),
+                                      tr("Hat Trick"), tr("Succeeding"),
+                                      tr("Max Succeeding")}
                               .join(LineBreak));
     const QString colon = QStringLiteral(":");
     ui->EqualLabel->setText(
@@ -61,7 +61,7 @@ void TStatusDialog::SetStatusOption(const StatusOption& option)
                                         number(option.maxSucceeding)}
                                 .join(LineBreak));
     QStringList ratio(9);
-    ratio[3] = QStringLiteral(" (") + RatioText(option) + QStringLiteral("%)");
+    ratio[3] = tr(" (%1%)").arg(RatioText(option));
     ui->RatioLabel->setText(ratio.join(LineBreak));
 }
 

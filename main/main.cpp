@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "GameForms.h"
+#include "GameLanguage.h"
 #include "GameRandom.h"
 
 #include <QIcon>
@@ -16,8 +17,10 @@ int main(int, char** argv)
     // Before the forms: their start-up may already show a box.
     app.QuitOnTerminationSignals();
 
+    // Chosen once: every text is built in this language, and the game offers no other.
+    const GameLanguage language(GameLanguage::OfDesktop());
     GameRandom random;
-    GameForms forms(random, GamePaths::OfProgram());
+    GameForms forms(random, GamePaths::OfProgram(language.code()));
     // A signal during start-up has ended the game already; the settings are still saved
     // on the way out.
     if (!Application::Terminating()) {

@@ -21,9 +21,9 @@ void Game::Tick(GameState state)
     m_enemy.Tick(state);
 }
 
-GameState Game::Move(int32_t cell)
+GameState Game::MoveTo(BoardSquare square)
 {
-    return m_player.Move(cell);
+    return m_player.MoveTo(square);
 }
 
 void Game::SetOptions(const FieldOption& field, int32_t enemyCount)

@@ -30,8 +30,8 @@ public:
     void ChangeState(GameState state);
     // One animation step of the pieces; the field's changed list names what to redraw.
     void Tick(GameState state);
-    // None, or the state the move leads to.
-    GameState Move(int32_t cell);
+    // A click on a board square: None, or the state the move leads to.
+    GameState MoveTo(BoardSquare square);
     // New pattern options; they take effect at the next start.
     void SetOptions(const FieldOption& field, int32_t enemyCount);
 

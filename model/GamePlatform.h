@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "Translatable.h"
+
 // The model's only way out to the platform: sound output and error boxes.
 class GamePlatform {
 public:
@@ -15,6 +17,7 @@ public:
     virtual void PlaySound(const uint8_t* image, size_t size) = 0;
     virtual void StopSound() = 0;
 
-    // A modal error box: caption "Error", exclamation icon, OK.
+    // A modal error box: caption "Error", exclamation icon, OK. The text is marked with
+    // QT_TRANSLATE_NOOP("GamePlatform", ...), the context the platform translates it in.
     virtual void ShowError(const std::string& text) = 0;
 };

@@ -37,6 +37,7 @@ void GamePlayer::ChangeState(GameState state)
         record.unvisited = -1;
         field.SetCell(c, record);
         m_cellIndex = c;
+        m_aim = Aim::Centre(record);
         m_cycleMoves = 0;
         m_totalMoves = 0;
     } else if (state == GameState::Cleared || state == GameState::Gameover) {
@@ -102,4 +103,24 @@ GameState GamePlayer::Move(int32_t cell)
     }
     links.enemy.Chase();
     return GameState::None;
+}
+
+GameState GamePlayer::MoveTo(BoardSquare square)
+{
+    // Every move made counts, and a refused one changes nothing, the count included.
+    const int32_t before = m_totalMoves;
+    const GameState result = Move(links.field.Grid(square.column, square.row));
+    if (m_totalMoves != before)
+        m_aim = square;
+    return result;
+}
+
+BoardSquare GamePlayer::aim() const
+{
+    return Aim::ClampInto(links.field.Cell(m_cellIndex), m_aim);
+}
+
+std::optional<BoardSquare> GamePlayer::LookAt(Heading heading) const
+{
+    return Aim::LookedAt(links.field.Cell(m_cellIndex), aim(), heading);
 }

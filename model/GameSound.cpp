@@ -22,7 +22,7 @@ GameSound::GameSound(const std::string& folder, GamePlatform& platform)
         for (Image& image : images)
             image.reset();
         m_failed = true;
-        platform.ShowError("Failed to load sound file.");
+        platform.ShowError(QT_TRANSLATE_NOOP("GamePlatform", "Failed to load sound file."));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameAim.h"
 #include "GameLinks.h"
 #include "GameState.h"
 
@@ -16,6 +17,14 @@ public:
     void Tick(GameState state);
     // None, or the state to switch to: Cleared or Gameover.
     GameState Move(int32_t cell);
+    // The move to the cell covering the square, as a click there asks; a move made aims
+    // from that square.
+    GameState MoveTo(BoardSquare square);
+
+    // The square keys steer by, kept inside the player's cell whatever moved the player.
+    BoardSquare aim() const;
+    // The square a key in that direction clicks; none off the board.
+    std::optional<BoardSquare> LookAt(Heading heading) const;
 
     int32_t cellIndex() const { return m_cellIndex; }
     int32_t cycleMoves() const { return m_cycleMoves; }
@@ -26,6 +35,7 @@ private:
     int32_t m_cellIndex = 0;
     int32_t m_cycleMoves = 0;
     int32_t m_totalMoves = 0;
+    BoardSquare m_aim;
 };
 
 // The enemy pieces: placement, warning flashes, the chase and the dances.

@@ -111,9 +111,11 @@ void DesktopPlatform::StopSound()
     FreeChunks();
 }
 
+// The model hands in its English text; the player reads it in their language.
 void DesktopPlatform::ShowError(const std::string& text)
 {
-    Application::Warn(QApplication::activeWindow(), QStringLiteral("Error"), QString::fromStdString(text));
+    Application::Warn(QApplication::activeWindow(), QCoreApplication::translate("GamePlatform", "Error"),
+                      QCoreApplication::translate("GamePlatform", text.c_str()));
 }
 
 bool DesktopPlatform::WindowPositionKnown()

@@ -30,17 +30,19 @@ QString ConfigFolder()
 
 } // namespace
 
-GamePaths GamePaths::InFolder(const QString& folder)
+GamePaths GamePaths::InFolder(const QString& folder, const QString& language)
 {
     const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-    return {base, base + QStringLiteral("help/index.html"), base + QStringLiteral("settings.ini"),
-            base + QStringLiteral("sound/")};
+    const QString page = QStringLiteral("index.html");
+    const QString help = base + QStringLiteral("help/");
+    return {base, help + page, base + QStringLiteral("settings.ini"), base + QStringLiteral("sound/"),
+            language.isEmpty() ? QString() : help + language + QLatin1Char('/') + page};
 }
 
-GamePaths GamePaths::OfProgram()
+GamePaths GamePaths::OfProgram(const QString& language)
 {
     const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    GamePaths paths = InFolder(QFileInfo(program).absolutePath());
+    GamePaths paths = InFolder(QFileInfo(program).absolutePath(), language);
     // Whatever stands there, even a file the player cannot write, is the game's settings:
     // a failed save is reported rather than the file silently passed over.
     struct stat st {};
@@ -50,4 +52,9 @@ GamePaths GamePaths::OfProgram()
     paths.settings = ConfigFolder() + QStringLiteral("/tarvik/settings.ini");
     paths.playerSettings = true;
     return paths;
+}
+
+QString GamePaths::HelpPage() const
+{
+    return !translatedHelp.isEmpty() && QFileInfo(translatedHelp).isFile() ? translatedHelp : help;
 }

@@ -104,6 +104,10 @@ void TSys::FormCreate()
     ui->Client->setFixedSize(BoardGeometry::BufferRect.size());
     ui->Client->setAutoFillBackground(false);
     ui->Client->setAttribute(Qt::WA_OpaquePaintEvent);
+    // Keys go to the field, also after the menu bar was worked from the keyboard: it hands
+    // the focus back to the widget that had it, and without one it would keep the keys.
+    ui->Client->setFocusPolicy(Qt::StrongFocus);
+    ui->Client->setFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0, 64, 0));

@@ -21,6 +21,7 @@ class QMenu;
 class QPainter;
 class QTimer;
 class GameRandom;
+struct BoardMessage;
 struct GameSettings;
 class TOptionDialog;
 class TAboutDialog;
@@ -47,6 +48,8 @@ public:
     void DrawChangedCells(bool piecesOnly);
     void DrawWaitingScreen();
     void DrawMessage(const QString& text, const QColor& colour);
+    // In the player's language.
+    void DrawMessage(const BoardMessage& message);
 
     // Settings file
     bool LoadSettings();
@@ -63,6 +66,7 @@ public:
     GameSound& sound() const { return *m_sound; }
     QWidget* client() const;
     QMenu* popupMenu() const { return PopupMenu; }
+    const QFont& messageFont() const { return canvasFont; }
 
 public slots:
     void MainMenu_GameClick(QAction* sender);
@@ -83,7 +87,8 @@ private:
     void FormDestroy();
     void FormPaint(const QRect& area);
     void FormMouseDown(Qt::MouseButton button, int x, int y);
-    void FormKeyDown(int key);
+    void SquareClick(BoardSquare square);
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
     void EndIfTerminating();
     bool ConfirmChange(GameState oldState, GameState newState);

@@ -1,6 +1,7 @@
 #include "Tsys.h"
 
 #include "BoardGeometry.h"
+#include "BoardMessages.h"
 #include "ui_Tsys.h"
 
 #include <QPainter>
@@ -139,6 +140,11 @@ void TSys::DrawMessage(const QString& text, const QColor& colour)
     painter.setPen(colour);
     painter.drawText(tx, ty + metrics.ascent(), text);
     CopyToWindow(line);
+}
+
+void TSys::DrawMessage(const BoardMessage& message)
+{
+    DrawMessage(tr(message.text), message.colour);
 }
 
 void TSys::FormPaint(const QRect& area)

@@ -3,6 +3,7 @@
 
 #include "AboutDialog.h"
 #include "Application.h"
+#include "BoardMessages.h"
 #include "GameState.h"
 #include "OptionDialog.h"
 #include "ProgramTexts.h"
@@ -58,11 +59,11 @@ bool TSys::ConfirmChange(GameState oldState, GameState newState)
         return true;
     switch (newState) {
     case GameState::Started:
-        return AskQuestion(QStringLiteral("Starting new pattern."), QStringLiteral("Confirmation"));
+        return AskQuestion(tr("Starting new pattern."), tr("Confirmation"));
     case GameState::Retrying:
-        return AskQuestion(QStringLiteral("Retrying currnt pattern."), QStringLiteral("Confirmation"));
+        return AskQuestion(tr("Retrying currnt pattern."), tr("Confirmation"));
     case GameState::Quitting:
-        return AskQuestion(QStringLiteral("Quiting the application."), QStringLiteral("Confirmation"));
+        return AskQuestion(tr("Quiting the application."), tr("Confirmation"));
     default:
         return true;
     }
@@ -74,7 +75,7 @@ bool TSys::AskQuestion(const QString& statement, const QString& caption)
     if (Application::Terminating())
         return false;
     QMessageBox box(QMessageBox::Question, caption,
-                    statement + LineBreak + LineBreak + QStringLiteral("Sure?"),
+                    statement + LineBreak + LineBreak + tr("Sure?"),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
@@ -121,20 +122,19 @@ void TSys::UpdateStatistics(GameState oldState, GameState newState)
 
 void TSys::EnterState(GameState oldState, GameState newState)
 {
-    const QColor white(255, 255, 255);
     switch (newState) {
     case GameState::Waiting:
         SetRetryEnabled(false);
         DrawWaitingScreen();
-        DrawMessage(QStringLiteral("Waiting to be started."), white);
+        DrawMessage(BoardMessages::Waiting);
         break;
     case GameState::Started:
         SetRetryEnabled(true);
-        DrawMessage(QStringLiteral("S t a r t e d ."), white);
+        DrawMessage(BoardMessages::Started);
         m_sound->Play(oldState == GameState::Waiting ? 1 : 2);
         break;
     case GameState::Retrying:
-        DrawMessage(QStringLiteral("R e t r y i n g ."), white);
+        DrawMessage(BoardMessages::Retrying);
         m_sound->Play(3);
         break;
     case GameState::Cleared: {
@@ -143,16 +143,16 @@ void TSys::EnterState(GameState oldState, GameState newState)
             // Let the clearing move show before the pause that builds up to the fanfare.
             QCoreApplication::processEvents();
             QThread::msleep(800);
-            DrawMessage(QStringLiteral("H a t  T r i c k !!!"), QColor(255, 255, 128));
+            DrawMessage(BoardMessages::HatTrick);
             m_sound->Play(6);
         } else {
-            DrawMessage(QStringLiteral("C l e a r e d !"), QColor(255, 255, 0));
+            DrawMessage(BoardMessages::Cleared);
             m_sound->Play(4);
         }
         break;
     }
     case GameState::Gameover:
-        DrawMessage(QStringLiteral("G a m e o v e r ."), QColor(255, 128, 0));
+        DrawMessage(BoardMessages::Gameover);
         m_sound->Play(5);
         break;
     default:
@@ -228,8 +228,8 @@ void TSys::OptionCommand()
         const int32_t enemyCount = OptionDialog->GetEnemyCount();
         bool changed = fieldOption != m_game->field().option() || enemyCount != m_game->enemy().count();
         if (changed && m_systemOption.confirm)
-            changed = AskQuestion(QStringLiteral("Starting new pattern with modified settings."),
-                                  QStringLiteral("Confirmation"));
+            changed = AskQuestion(tr("Starting new pattern with modified settings."),
+                                  tr("Confirmation"));
         if (changed) {
             m_game->SetOptions(fieldOption, enemyCount);
             SetState(GameState::Started, true);

@@ -16,16 +16,17 @@ void TSys::MainMenu_HelpClick(QAction* sender)
         return;
     if (sender == ui->MainMenu_Help_Help) {
         SetBusy(true);
-        if (AskQuestion(QStringLiteral("Opening HTML help."), QStringLiteral("Help"))) {
+        if (AskQuestion(tr("Opening HTML help."), tr("Help"))) {
+            const QString page = paths.HelpPage();
             // The desktop opener reports success even for a missing file, so look first.
-            const bool opened = QFileInfo(paths.help).isFile()
-                && QDesktopServices::openUrl(QUrl::fromLocalFile(paths.help));
+            const bool opened = QFileInfo(page).isFile()
+                && QDesktopServices::openUrl(QUrl::fromLocalFile(page));
             if (!opened) {
                 QCoreApplication::processEvents();
-                QMessageBox::warning(this, QStringLiteral("Help"),
-                                     QStringLiteral("Failed to open help file.") + LineBreak + LineBreak
-                                         + QStringLiteral("Open following file by yourself.") + LineBreak
-                                         + QLatin1Char('`') + paths.help + QLatin1Char('`'));
+                QMessageBox::warning(this, tr("Help"),
+                                     tr("Failed to open help file.") + LineBreak + LineBreak
+                                         + tr("Open following file by yourself.") + LineBreak
+                                         + QLatin1Char('`') + page + QLatin1Char('`'));
             }
         }
         SetBusy(false);

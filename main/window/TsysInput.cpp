@@ -9,6 +9,53 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 
+#include <optional>
+
+namespace {
+
+// The arrows, and the keypad's digits with or without Num Lock (Qt names the keypad's
+// keys after what they type, and flags them as keypad keys). Keypad 5 types Clear with
+// Num Lock off; the keypad's decimal key types a period, a comma or Delete.
+std::optional<Heading> HeadingOfKey(int key, Qt::KeyboardModifiers shift)
+{
+    const bool keypad = shift.testFlag(Qt::KeypadModifier);
+    switch (key) {
+    case Qt::Key_Up:
+        return Heading::Up;
+    case Qt::Key_Down:
+        return Heading::Down;
+    case Qt::Key_Left:
+        return Heading::Left;
+    case Qt::Key_Right:
+        return Heading::Right;
+    case Qt::Key_Period:
+        return Heading::InPlace;
+    default:
+        break;
+    }
+    if (!keypad)
+        return std::nullopt;
+    switch (key) {
+    case Qt::Key_8:
+        return Heading::Up;
+    case Qt::Key_2:
+        return Heading::Down;
+    case Qt::Key_4:
+        return Heading::Left;
+    case Qt::Key_6:
+        return Heading::Right;
+    case Qt::Key_5:
+    case Qt::Key_Clear:
+    case Qt::Key_Comma:
+    case Qt::Key_Delete:
+        return Heading::InPlace;
+    default:
+        return std::nullopt;
+    }
+}
+
+}
+
 bool TSys::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != ui->Client)
@@ -35,33 +82,50 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
     if (button != Qt::LeftButton || m_changing)
         return;
     if (m_state == GameState::Started || m_state == GameState::Retrying) {
-        const std::optional<QPoint> square = BoardGeometry::SquareAt({x, y});
-        if (!square)
-            return;
-        const GameState result = m_game->Move(m_game->field().Grid(square->x(), square->y()));
-        DrawChangedCells(false);
-        if (result != GameState::None)
-            SetState(result, false);
+        if (const std::optional<QPoint> square = BoardGeometry::SquareAt({x, y}))
+            SquareClick({square->x(), square->y()});
     } else if (m_state == GameState::Waiting) {
         if (BoardGeometry::OnWaitingTile({x, y}))
             SetState(GameState::Started, false);
     }
 }
 
+// A click on a board square in a pattern, by the mouse or by a key.
+void TSys::SquareClick(BoardSquare square)
+{
+    const GameState result = m_game->MoveTo(square);
+    DrawChangedCells(false);
+    if (result != GameState::None)
+        SetState(result, false);
+}
+
 void TSys::keyPressEvent(QKeyEvent* event)
 {
-    FormKeyDown(event->key());
+    FormKeyDown(event->key(), event->modifiers());
     QMainWindow::keyPressEvent(event);
 }
 
-void TSys::FormKeyDown(int key)
+void TSys::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    if (key == Qt::Key_Space) {
+    if (const std::optional<Heading> heading = HeadingOfKey(key, shift)) {
+        // Keys move where clicks do, and each auto-repeat is a click of its own.
+        if (m_changing || (m_state != GameState::Started && m_state != GameState::Retrying))
+            return;
+        if (const std::optional<BoardSquare> square = m_game->player().LookAt(*heading))
+            SquareClick(*square);
+    } else if (key == Qt::Key_Space) {
         if (ui->MainMenu_Game_Start->isEnabled())
             MainMenu_GameClick(ui->MainMenu_Game_Start);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (ui->MainMenu_Game_Retry->isEnabled())
             MainMenu_GameClick(ui->MainMenu_Game_Retry);
+    } else if (key == Qt::Key_F10) {
+        // The desktop's keys for menus: F10 opens the menu bar, Shift+F10 the popup menu
+        // (the Menu key arrives as a context menu event of its own).
+        if (shift.testFlag(Qt::ShiftModifier))
+            PopupMenu->exec(ui->Client->mapToGlobal(ui->Client->rect().center()));
+        else
+            ui->MainMenu->setActiveAction(ui->MainMenu_Game->menuAction());
     }
 }
 

@@ -15,7 +15,7 @@ bool TSys::LoadSettings()
 {
     SettingsFile file(QFile::encodeName(paths.settings).toStdString());
     if (!file.Load()) {
-        Application::Warn(this, "Error", "Failed to load settings.");
+        Application::Warn(this, tr("Error"), tr("Failed to load settings."));
         return false;
     }
 
@@ -60,7 +60,7 @@ bool TSys::SaveSettings()
         saved = (!paths.playerSettings || file.CreateFolder()) && file.Save();
     }
     if (!saved)
-        Application::Warn(this, "Error", "Failed to save settings.");
+        Application::Warn(this, tr("Error"), tr("Failed to save settings."));
     return saved;
 }
 

@@ -1,4 +1,4 @@
-"""A player that reads the field from the screen and clicks its way through patterns."""
+"""A player that reads the field from the screen and clicks or keys its way through patterns."""
 import random
 import time
 
@@ -22,14 +22,15 @@ def distances(field, start, passable):
     return seen
 
 
-def choose_move(field, cycle, careful, rng):
-    """The neighbour to click: plans the moves left until the enemies' turn.
+def choose_move(field, cycle, careful, rng, way):
+    """The next move: plans the moves left until the enemies' turn.
 
     cycle counts the moves made since the enemies last moved (0, 1 or 2). A careful
     player never ends the third move beside an enemy; every player keeps off enemies,
-    obstacles, and traps on the third move, since those clicks would be refused.
+    obstacles, and traps on the third move, since those moves would be refused. way
+    (Mouse or Keys) tells where the moves from a place lead; the move returned is the
+    first of the best plan.
     """
-    player = field.player()
     enemies = {c.index for c in field.of_kind("enemy")}
     beside_enemy = set()
     for e in enemies:
@@ -46,18 +47,18 @@ def choose_move(field, cycle, careful, rng):
 
     best = None
 
-    def search(cell, step, visited, first):
+    def search(place, step, visited, first):
         nonlocal best
-        for n in cell.neighbours:
-            target = field.cells[n]
+        for move, target, after in way.moves(field, place):
+            n = target.index
             if not allowed(target, step):
                 continue
             now = visited | ({n} & todo)
-            first_move = first or target
+            first_move = first or move
             if now == todo:
                 score = (1, 0, 0)
             elif step < 2:
-                search(target, step + 1, now, first_move)
+                search(after, step + 1, now, first_move)
                 continue
             elif careful and n in beside_enemy:
                 continue
@@ -69,13 +70,74 @@ def choose_move(field, cycle, careful, rng):
             if best is None or score > best[0]:
                 best = (score, first_move)
 
-    search(player, cycle, set(), None)
+    search(way.place(field), cycle, set(), None)
     if best is None:
         # Every way ends beside an enemy: take any move that is not refused, if any.
-        options = [field.cells[n] for n in player.neighbours
-                   if allowed(field.cells[n], cycle)]
+        options = [move for move, target, _ in way.moves(field, way.place(field))
+                   if allowed(target, cycle)]
         return rng.choice(options) if options else None
     return best[1]
+
+
+class Mouse:
+    """Moves by clicking a neighbour: a place is a cell, a move the cell clicked."""
+
+    def place(self, field):
+        return field.player()
+
+    def moves(self, field, cell):
+        for n in cell.neighbours:
+            yield field.cells[n], field.cells[n], field.cells[n]
+
+    def start(self, field):
+        pass
+
+    def make(self, game, field, target):
+        game.click_square(*field.square_beside(field.player(), target))
+        return target
+
+    def done(self, target):
+        pass
+
+
+HEADINGS = {"up": (0, -1), "down": (0, 1), "left": (-1, 0), "right": (1, 0)}
+# Each direction's keys: the arrow, and the keypad's with Num Lock off and on.
+KEYS = {"up": ("Up", "KP_Up", "KP_8"), "down": ("Down", "KP_Down", "KP_2"),
+        "left": ("Left", "KP_Left", "KP_4"), "right": ("Right", "KP_Right", "KP_6")}
+
+
+class Keys:
+    """Moves by arrow keys alone, keeping the aim square the way the game does: the
+    middle of the cell at a start, then the square each move looked at. A place is a
+    cell with an aim, a move a direction."""
+
+    def __init__(self, rng):
+        self.rng = rng
+        self.aim = None
+
+    def place(self, field):
+        return field.player(), self.aim
+
+    def moves(self, field, place):
+        cell, (column, row) = place
+        for heading, (dx, dy) in HEADINGS.items():
+            square = (cell.right if dx > 0 else cell.left - 1 if dx < 0 else column,
+                      cell.bottom if dy > 0 else cell.top - 1 if dy < 0 else row)
+            target = field.cell_at.get(square)
+            if target is not None:
+                yield (heading, square), target, (target, square)
+
+    def start(self, field):
+        cell = field.player()
+        self.aim = ((cell.left + cell.right - 1) // 2, (cell.top + cell.bottom - 1) // 2)
+
+    def make(self, game, field, move):
+        heading, square = move
+        game.key(self.rng.choice(KEYS[heading]))
+        return field.cell_at[square]
+
+    def done(self, move):
+        self.aim = move[1]
 
 
 def restart(game):
@@ -86,30 +148,35 @@ def restart(game):
                            and f.shot.message_colour() == "white", "a new pattern after Space")
 
 
-def play(game, want, careful, seconds, max_moves, seed=1):
-    """Plays patterns until the message line shows the colour `want`; returns the counts."""
+def play(game, want, careful, seconds, max_moves, seed=1, keys=False):
+    """Plays patterns until the message line shows the colour `want`; returns the counts.
+
+    With keys, every move is an arrow key and no pointer event is sent."""
     rng = random.Random(seed)
+    way = Keys(rng) if keys else Mouse()
     deadline = time.monotonic() + seconds
     seen = {}
     moves = 0
     field = restart(game)
+    way.start(field)
     cycle = 0
     while True:
         check(time.monotonic() < deadline and moves < max_moves,
               "no %s message after %d moves; seen %s" % (want, moves, seen))
-        target = choose_move(field, cycle, careful, rng)
-        if target is None:
+        move = choose_move(field, cycle, careful, rng, way)
+        if move is None:
             # Hemmed in: give the pattern up rather than guess at moves in place.
             field = restart(game)
+            way.start(field)
             cycle = 0
             continue
-        column, row = field.square_beside(field.player(), target)
-        game.click_square(column, row)
+        target = way.make(game, field, move)
         moves += 1
         field = game.wait_field(
             lambda f: f.shot.message_colour() in ENDINGS
             or (f.player() and f.player().rect == target.rect),
             "the player to move to %s" % (target.rect,))
+        way.done(move)
         cycle = (cycle + 1) % 3
         ending = field.shot.message_colour()
         if ending in ENDINGS:
@@ -117,5 +184,6 @@ def play(game, want, careful, seconds, max_moves, seed=1):
             if ending == want:
                 return seen, moves
             field = restart(game)
+            way.start(field)
             cycle = 0
 

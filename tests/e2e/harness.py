@@ -272,9 +272,12 @@ class Game:
         check(number.isdigit(), "Xvfb reported no display number")
         runtime = os.path.join(self.root, "runtime")
         os.makedirs(runtime, mode=0o700, exist_ok=True)
+        # The game speaks the desktop's language; the scenarios expect English unless
+        # they ask for another.
         self.env = dict(os.environ, DISPLAY=":" + number, XDG_RUNTIME_DIR=runtime,
-                        SDL_AUDIODRIVER="dummy")
-        self.env.pop("QT_QPA_PLATFORM", None)
+                        SDL_AUDIODRIVER="dummy", LANG="C")
+        for name in ("QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            self.env.pop(name, None)
         self.poll(lambda: self.x("xdpyinfo").returncode == 0, 20, "Xvfb to answer")
 
     def start_weston(self):

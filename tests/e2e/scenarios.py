@@ -5,6 +5,7 @@ import shutil
 import signal
 import sys
 import traceback
+import urllib.parse
 
 import bot
 from harness import BACKGROUND, CLIENT_H, CLIENT_W, OBSTACLE, Game, check
@@ -50,11 +51,11 @@ def read_settings(game):
     return parser
 
 
-def exit_by_menu(game):
+def exit_by_menu(game, menu="alt+g", item="x"):
     before = game.visible()
-    game.key("alt+g")
+    game.key(menu)
     game.poll(lambda: game.visible() - before, 5, "the Game menu")
-    game.key("x", focus=False)
+    game.key(item, focus=False)
     check(game.wait_exit() == 0, "exit status %s" % game.program.returncode)
     return read_settings(game)
 
@@ -146,6 +147,33 @@ def scenario_bot(game):
           "the prepared options were not used")
     settings = exit_by_menu(game)
     check(settings.getint("statusOption", "clear") >= 1, "no clear counted")
+
+
+def scenario_keys(game):
+    """A whole game from the keyboard: no pointer event is sent."""
+    def no_pointer(*args, **kwargs):
+        raise AssertionError("a pointer event in the keyboard scenario")
+    game.click = no_pointer
+    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
+                        "[others]\nenemyCount=1\n")
+    game.launch()
+    waiting(game)
+    seen, moves = bot.play(game, "yellow", careful=True, seconds=60, max_moves=600, keys=True)
+    print("cleared by keys after %d moves, seen %s" % (moves, seen))
+
+    # The desktop's menu keys: F10 opens the menu bar, Shift+F10 and the Menu key the
+    # popup menu; Escape closes each, and the keys then reach the field again.
+    for key in ("F10", "shift+F10", "Menu"):
+        before = game.visible()
+        game.key(key)
+        game.poll(lambda: game.visible() - before, 5, "a menu after %s" % key)
+        game.key("Escape", focus=False)
+        game.poll(lambda: game.visible() == before, 5, "the menu to close after %s" % key)
+    layout = game.wait_field(lambda f: True, "the cleared field").layout()
+    game.key("Return")
+    field = game.wait_field(lambda f: f.player() and not f.of_kind("visited"), "the retry")
+    check(field.layout() == layout, "retry changed the pattern")
+    check(exit_by_menu(game).getint("statusOption", "clear") >= 1, "no clear counted")
 
 
 def scenario_settings(game):
@@ -272,6 +300,36 @@ def scenario_dialogs(game):
     closed(game, "Help")
     check(game.program.poll() is None, "the program ended")
     check(exit_by_menu(game).getint("fieldOption", "cell") == 40, "cell count not saved")
+
+
+def scenario_german(game):
+    """A German desktop: German captions, board message and help page."""
+    game.launch()
+    english = waiting(game).message_pixels()
+    exit_by_menu(game)
+
+    # Stands in for the desktop's opener and notes what it was asked to open.
+    opened = os.path.join(game.root, "opened")
+    tools = os.path.join(game.root, "bin")
+    os.makedirs(tools)
+    opener = os.path.join(tools, "xdg-open")
+    with open(opener, "w") as f:
+        f.write('#!/bin/sh\nprintf "%%s" "$1" > "%s"\n' % opened)
+    os.chmod(opener, 0o755)
+    game.env.update(LANG="de_DE.UTF-8", PATH=tools + os.pathsep + game.env["PATH"])
+
+    game.launch()
+    check(waiting(game).message_pixels() != english, "the waiting message is the English one")
+    option = dialog(game, "F5", "Optionen")
+    game.key("Escape", window=option)
+    closed(game, "Optionen")
+
+    help_box = dialog(game, "F1", "Hilfe")
+    game.key("Return", window=help_box)
+    url = game.poll(lambda: os.path.exists(opened) and open(opened).read(), 10, "the help page to open")
+    page = urllib.parse.unquote(urllib.parse.urlparse(url).path)
+    check(page == os.path.join(game.folder, "help", "de", "index.html"), "opened %s" % url)
+    exit_by_menu(game, "alt+s", "b")
 
 
 def main():

@@ -233,6 +233,9 @@ TEST(Flow, PauseCounterStopsTheAnimation)
     ASSERT_EQ(game->state(), GameState::Gameover);
     const int32_t cell = game->player().cellIndex();
     const auto frame = [&] { return game->field().Cell(cell).player; };
+    // Only the ticks given here count: on a slow machine the window's own timer could
+    // fire inside one of them, which processes pending events.
+    game->findChild<QTimer*>(QStringLiteral("Timer"))->stop();
 
     EXPECT_EQ(game->busyCount(), 0);
     const int32_t before = frame();
@@ -278,4 +281,41 @@ TEST(Flow, RightClickOpensThePopupAndNeverMoves)
     EXPECT_TRUE(opened);
     EXPECT_EQ(game->player().totalMoves(), 0);
     EXPECT_EQ(game->state(), GameState::Started);
+}
+
+// A single cell covers the field, so a move in place clears it and every arrow looks off
+// the board.
+TEST(Flow, KeysMoveInPlaceOnlyWhereAndWhenClicksDo)
+{
+    GameWindow game;
+    const auto press = [&](QKeyCombination key) { QTest::keyClick(&*game, key.key(), key.keyboardModifiers()); };
+    press(Qt::Key_Period);
+    EXPECT_EQ(game->state(), GameState::Waiting);
+    game.StartPattern(1, 0);
+    // Digits and Delete off the keypad are no moves; arrows find no square to click.
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_5), QKeyCombination(Qt::Key_Delete),
+                                      QKeyCombination(Qt::Key_8), QKeyCombination(Qt::Key_Comma),
+                                      QKeyCombination(Qt::Key_Up), Qt::KeypadModifier | Qt::Key_Left,
+                                      Qt::KeypadModifier | Qt::Key_6, QKeyCombination(Qt::Key_Down)})
+        press(key);
+    EXPECT_EQ(game->player().totalMoves(), 0);
+
+    // Keypad 5 with Num Lock on and off, the period, the keypad's decimal key as it
+    // types in either Num Lock state and layout.
+    const QKeyCombination inPlace[] = {Qt::KeypadModifier | Qt::Key_5, Qt::KeypadModifier | Qt::Key_Clear,
+                                       QKeyCombination(Qt::Key_Period), Qt::KeypadModifier | Qt::Key_Period,
+                                       Qt::KeypadModifier | Qt::Key_Comma, Qt::KeypadModifier | Qt::Key_Delete};
+    int32_t clears = 0;
+    for (const QKeyCombination key : inPlace) {
+        press(key);
+        EXPECT_EQ(game->state(), GameState::Cleared) << key.toCombined();
+        EXPECT_EQ(game->statusOption().clear, ++clears);
+        press(key);
+        EXPECT_EQ(game->statusOption().clear, clears);
+        // A key that arrives while the retry runs is ignored, as a click would be.
+        QCoreApplication::postEvent(game->client(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Period, {}));
+        QTest::keyClick(&*game, Qt::Key_Return);
+        ASSERT_EQ(game->state(), GameState::Retrying);
+        EXPECT_EQ(game->player().totalMoves(), 0);
+    }
 }

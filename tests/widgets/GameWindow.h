@@ -15,11 +15,12 @@
 
 // The whole program as main() puts it together, with a seeded random source, in a game
 // folder of its own: an optional settings file is written there before start-up, and
-// the folder goes with the window, so tests never see each other's files.
+// the folder goes with the window, so tests never see each other's files. language is
+// the one main() would have chosen (empty: English).
 class GameWindow {
 public:
-    explicit GameWindow(const QByteArray& settings = {}, uint32_t seed = 7)
-        : paths(GamePaths::InFolder(folder.path()))
+    explicit GameWindow(const QByteArray& settings = {}, uint32_t seed = 7, const QString& language = {})
+        : paths(GamePaths::InFolder(folder.path(), language))
         , random(seed)
     {
         if (!settings.isEmpty()) {

@@ -1,3 +1,4 @@
+#include "GameLanguage.h"
 #include "GameWindow.h"
 #include "ModalHelper.h"
 
@@ -76,6 +77,44 @@ TEST(Help, MissingPageIsReportedWithItsPath)
     EXPECT_EQ(failure->text, QStringLiteral("Failed to open help file.\n\nOpen following file by yourself.\n`")
                                  + game.paths.help + QStringLiteral("`"));
     EXPECT_TRUE(opener.opened.isEmpty());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+// The page in the player's language when it is there, otherwise the English one, and
+// when neither is there the box names the English page.
+TEST(Help, OpensThePageOfTheLanguageWhenItIsThere)
+{
+    const GameLanguage german(QStringLiteral("de"));
+    GameWindow game({}, 7, german.code());
+    const QString germanPage = game.folder.path() + QStringLiteral("/help/de/index.html");
+    Opener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
+    // Answers the question, and the failure box when one comes.
+    const auto openHelp = [&](size_t boxes) {
+        const auto shown = AnswerBoxes(std::vector<QMessageBox::StandardButton>(boxes, QMessageBox::Ok));
+        game.Item("MainMenu_Help_Help")->trigger();
+        EXPECT_EQ(shown->size(), boxes);
+        return shown;
+    };
+    {
+        HelpPage english(game.paths.help);
+        openHelp(1);
+        {
+            HelpPage translated(germanPage);
+            openHelp(1);
+        }
+        openHelp(1);
+    }
+    ASSERT_EQ(opener.opened.size(), 3);
+    EXPECT_EQ(opener.opened[0], QUrl::fromLocalFile(game.paths.help));
+    EXPECT_EQ(opener.opened[1], QUrl::fromLocalFile(germanPage));
+    EXPECT_EQ(opener.opened[2], QUrl::fromLocalFile(game.paths.help));
+
+    const auto shown = openHelp(2);
+    ASSERT_EQ(shown->size(), 2u);
+    EXPECT_TRUE(shown->at(1).text.endsWith(QLatin1Char('`') + game.paths.help + QLatin1Char('`')));
+    EXPECT_FALSE(shown->at(1).text.contains(QStringLiteral("Failed")));
+    EXPECT_EQ(opener.opened.size(), 3);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 

@@ -10,6 +10,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
+    // The checks are of today's English texts and a C locale's numbers, whatever
+    // language the environment asks for; a test that wants another installs it.
+    qputenv("LANG", "C");
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC"})
+        qunsetenv(name);
     Application app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

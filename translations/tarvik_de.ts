@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>GamePlatform</name>
+    <message>
+        <source>Failed to load sound file.</source>
+        <translation>Eine Tondatei konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über Tarvik</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>for Linux</source>
+        <translation>für Linux</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Tarvik developers</source>
+        <translation>Copyright (C) 2026 Die Tarvik-Entwickler</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionDialog</name>
+    <message>
+        <source>Option</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Nachfragen</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Ton</translation>
+    </message>
+    <message>
+        <source>&amp;Reserve Window Position</source>
+        <translation>&amp;Fensterposition merken</translation>
+    </message>
+    <message>
+        <source>Reserve S&amp;tatus</source>
+        <translation>&amp;Statistik behalten</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusDialog</name>
+    <message>
+        <source>Status</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Gestartet</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholt</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Geschafft</translation>
+    </message>
+    <message>
+        <source>Gameover</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Hat Trick</source>
+        <translation>Hattricks</translation>
+    </message>
+    <message>
+        <source>Succeeding</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Max Succeeding</source>
+        <translation>Beste Serie</translation>
+    </message>
+    <message>
+        <source> (%1%)</source>
+        <translation> (%1&#xa0;%)</translation>
+    </message>
+</context>
+<context>
+    <name>TSys</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>S&amp;tatus</source>
+        <translation>S&amp;tatistik</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Tarvik</translation>
+    </message>
+    <message>
+        <source>Waiting to be started.</source>
+        <translation>Warte auf den Start.</translation>
+    </message>
+    <message>
+        <source>S t a r t e d .</source>
+        <translation>G e s t a r t e t .</translation>
+    </message>
+    <message>
+        <source>R e t r y i n g .</source>
+        <translation>N e u e r  V e r s u c h .</translation>
+    </message>
+    <message>
+        <source>C l e a r e d !</source>
+        <translation>G e s c h a f f t !</translation>
+    </message>
+    <message>
+        <source>H a t  T r i c k !!!</source>
+        <translation>H a t t r i c k !!!</translation>
+    </message>
+    <message>
+        <source>G a m e o v e r .</source>
+        <translation>S p i e l  v o r b e i .</translation>
+    </message>
+    <message>
+        <source>Starting new pattern.</source>
+        <translation>Ein neues Muster wird gestartet.</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Retrying currnt pattern.</source>
+        <translation>Das aktuelle Muster wird wiederholt.</translation>
+    </message>
+    <message>
+        <source>Quiting the application.</source>
+        <translation>Das Spiel wird beendet.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Sicher?</translation>
+    </message>
+    <message>
+        <source>Starting new pattern with modified settings.</source>
+        <translation>Mit den geänderten Einstellungen wird ein neues Muster gestartet.</translation>
+    </message>
+    <message>
+        <source>Opening HTML help.</source>
+        <translation>Die HTML-Hilfe wird geöffnet.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Failed to open help file.</source>
+        <translation>Die Hilfedatei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Open following file by yourself.</source>
+        <translation>Öffne bitte die folgende Datei selbst.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Failed to load settings.</source>
+        <translation>Die Einstellungen konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Failed to save settings.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>GamePlatform</name>
+    <message>
+        <source>Failed to load sound file.</source>
+        <translation>No se pudo cargar un archivo de sonido.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de Tarvik</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>for Linux</source>
+        <translation>para Linux</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versión %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Tarvik developers</source>
+        <translation>Copyright (C) 2026 Los desarrolladores de Tarvik</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionDialog</name>
+    <message>
+        <source>Option</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmar</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Reserve Window Position</source>
+        <translation>&amp;Recordar posición de ventana</translation>
+    </message>
+    <message>
+        <source>Reserve S&amp;tatus</source>
+        <translation>Recordar es&amp;tadísticas</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusDialog</name>
+    <message>
+        <source>Status</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciados</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentos</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Superados</translation>
+    </message>
+    <message>
+        <source>Gameover</source>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <source>Hat Trick</source>
+        <translation>Hat-tricks</translation>
+    </message>
+    <message>
+        <source>Succeeding</source>
+        <translation>Racha actual</translation>
+    </message>
+    <message>
+        <source>Max Succeeding</source>
+        <translation>Mejor racha</translation>
+    </message>
+    <message>
+        <source> (%1%)</source>
+        <translation> (%1&#xa0;%)</translation>
+    </message>
+</context>
+<context>
+    <name>TSys</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Reintentar</translation>
+    </message>
+    <message>
+        <source>S&amp;tatus</source>
+        <translation>Es&amp;tadísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>A&amp;cerca de Tarvik</translation>
+    </message>
+    <message>
+        <source>Waiting to be started.</source>
+        <translation>Esperando para empezar.</translation>
+    </message>
+    <message>
+        <source>S t a r t e d .</source>
+        <translation>I n i c i a d o .</translation>
+    </message>
+    <message>
+        <source>R e t r y i n g .</source>
+        <translation>R e i n t e n t a n d o .</translation>
+    </message>
+    <message>
+        <source>C l e a r e d !</source>
+        <translation>¡ S u p e r a d o !</translation>
+    </message>
+    <message>
+        <source>H a t  T r i c k !!!</source>
+        <translation>¡¡¡ H a t - t r i c k !!!</translation>
+    </message>
+    <message>
+        <source>G a m e o v e r .</source>
+        <translation>F i n  d e l  j u e g o .</translation>
+    </message>
+    <message>
+        <source>Starting new pattern.</source>
+        <translation>Se iniciará un patrón nuevo.</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmación</translation>
+    </message>
+    <message>
+        <source>Retrying currnt pattern.</source>
+        <translation>Se reintentará el patrón actual.</translation>
+    </message>
+    <message>
+        <source>Quiting the application.</source>
+        <translation>El juego se cerrará.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>¿Seguro?</translation>
+    </message>
+    <message>
+        <source>Starting new pattern with modified settings.</source>
+        <translation>Se iniciará un patrón nuevo con los ajustes modificados.</translation>
+    </message>
+    <message>
+        <source>Opening HTML help.</source>
+        <translation>Se abrirá la ayuda en HTML.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Failed to open help file.</source>
+        <translation>No se pudo abrir el archivo de ayuda.</translation>
+    </message>
+    <message>
+        <source>Open following file by yourself.</source>
+        <translation>Abre tú mismo el siguiente archivo.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to load settings.</source>
+        <translation>No se pudieron cargar los ajustes.</translation>
+    </message>
+    <message>
+        <source>Failed to save settings.</source>
+        <translation>No se pudieron guardar los ajustes.</translation>
+    </message>
+</context>
+</TS>

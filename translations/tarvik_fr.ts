@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>GamePlatform</name>
+    <message>
+        <source>Failed to load sound file.</source>
+        <translation>Impossible de charger un fichier son.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos de Tarvik</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>for Linux</source>
+        <translation>pour Linux</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Tarvik developers</source>
+        <translation>Copyright (C) 2026 Les développeurs de Tarvik</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionDialog</name>
+    <message>
+        <source>Option</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmer</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>&amp;Reserve Window Position</source>
+        <translation>Garder la &amp;position de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Reserve S&amp;tatus</source>
+        <translation>Garder les s&amp;tatistiques</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusDialog</name>
+    <message>
+        <source>Status</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Grilles</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reprises</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Réussies</translation>
+    </message>
+    <message>
+        <source>Gameover</source>
+        <translation>Perdues</translation>
+    </message>
+    <message>
+        <source>Hat Trick</source>
+        <translation>Coups du chapeau</translation>
+    </message>
+    <message>
+        <source>Succeeding</source>
+        <translation>Série en cours</translation>
+    </message>
+    <message>
+        <source>Max Succeeding</source>
+        <translation>Meilleure série</translation>
+    </message>
+    <message>
+        <source> (%1%)</source>
+        <translation> (%1&#xa0;%)</translation>
+    </message>
+</context>
+<context>
+    <name>TSys</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Nouvelle grille</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Recommencer</translation>
+    </message>
+    <message>
+        <source>S&amp;tatus</source>
+        <translation>&amp;Statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos de Tarvik</translation>
+    </message>
+    <message>
+        <source>Waiting to be started.</source>
+        <translation>En attente du départ.</translation>
+    </message>
+    <message>
+        <source>S t a r t e d .</source>
+        <translation>C ’ e s t  p a r t i !</translation>
+    </message>
+    <message>
+        <source>R e t r y i n g .</source>
+        <translation>N o u v e l  e s s a i .</translation>
+    </message>
+    <message>
+        <source>C l e a r e d !</source>
+        <translation>R é u s s i !</translation>
+    </message>
+    <message>
+        <source>H a t  T r i c k !!!</source>
+        <translation>C o u p  d u  c h a p e a u !!!</translation>
+    </message>
+    <message>
+        <source>G a m e o v e r .</source>
+        <translation>P e r d u .</translation>
+    </message>
+    <message>
+        <source>Starting new pattern.</source>
+        <translation>Une nouvelle grille va commencer.</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Retrying currnt pattern.</source>
+        <translation>La grille en cours va recommencer.</translation>
+    </message>
+    <message>
+        <source>Quiting the application.</source>
+        <translation>Le jeu va se fermer.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Vous êtes sûr&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Starting new pattern with modified settings.</source>
+        <translation>Une nouvelle grille va commencer avec les réglages modifiés.</translation>
+    </message>
+    <message>
+        <source>Opening HTML help.</source>
+        <translation>L’aide HTML va s’ouvrir.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Failed to open help file.</source>
+        <translation>Impossible d’ouvrir le fichier d’aide.</translation>
+    </message>
+    <message>
+        <source>Open following file by yourself.</source>
+        <translation>Ouvrez vous-même le fichier suivant.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Failed to load settings.</source>
+        <translation>Impossible de charger les réglages.</translation>
+    </message>
+    <message>
+        <source>Failed to save settings.</source>
+        <translation>Impossible d’enregistrer les réglages.</translation>
+    </message>
+</context>
+</TS>
