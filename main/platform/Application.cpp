@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <exception>
 #include <pthread.h>
 #include <sys/socket.h>
@@ -22,6 +23,9 @@ constexpr int TerminationSignalList[] = {SIGTERM, SIGHUP, SIGINT};
 int signalPipe[2] = {-1, -1};
 // Lock-free, so the handler may count with it.
 std::atomic<int> signalsTaken{0};
+// Written by the first signal's handler, which holds off the others while it runs.
+int firstSignal = 0;
+timespec firstTime{};
 
 sigset_t TerminationSignals()
 {
@@ -32,22 +36,37 @@ sigset_t TerminationSignals()
     return held;
 }
 
+// systemd stops the programs of a session with SIGTERM followed at once by SIGHUP, and
+// both may arrive together, SIGHUP first. The pair is one request to end.
+bool Paired(int one, int other)
+{
+    return (one == SIGTERM && other == SIGHUP) || (one == SIGHUP && other == SIGTERM);
+}
+
 void OnTerminationSignal(int signal)
 {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
     if (signalsTaken.fetch_add(1) == 0) {
-        // The next one takes the default action straight from the kernel, even while the
-        // game waits in a box or a save that this first one could not end.
+        firstSignal = signal;
+        firstTime = now;
+        // A further one takes the default action straight from the kernel, even while
+        // the game waits in a box or a save that this first one could not end; only the
+        // other half of a pair still comes here.
         struct sigaction fallback = {};
         fallback.sa_handler = SIG_DFL;
-        for (const int each : TerminationSignalList)
-            sigaction(each, &fallback, nullptr);
+        for (const int each : TerminationSignalList) {
+            if (!Paired(signal, each))
+                sigaction(each, &fallback, nullptr);
+        }
         const char byte = 1;
         [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
         return;
     }
-    // A second one that came in before the first had reset the handlers. Blocked while
-    // its own handler runs, it is delivered, by default, as this returns.
     std::signal(signal, SIG_DFL);
+    if (Paired(firstSignal, signal) && now.tv_sec - firstTime.tv_sec <= 1)
+        return;
+    // Held while this handler runs, it is delivered, by default, as this returns.
     std::raise(signal);
 }
 
@@ -87,7 +106,7 @@ void Application::QuitOnTerminationSignals()
         connect(signalNotifier, &QSocketNotifier::activated, this, &Application::Terminate);
         struct sigaction action = {};
         action.sa_handler = OnTerminationSignal;
-        sigemptyset(&action.sa_mask);
+        action.sa_mask = TerminationSignals();
         action.sa_flags = SA_RESTART;
         for (const int signal : TerminationSignalList)
             sigaction(signal, &action, nullptr);
