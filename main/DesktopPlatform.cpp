@@ -10,9 +10,42 @@
 #include <climits>
 #include <cstring>
 
+#include <dlfcn.h>
+
+// The mixer's functions the game uses, resolved from the library at run time.
+#define TARVIK_MIXER_FUNCTIONS(X)                                                            \
+    X(SDL_SetHint) X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_RWFromConstMem)            \
+    X(Mix_OpenAudio) X(Mix_CloseAudio) X(Mix_AllocateChannels) X(Mix_LoadWAV_RW)               \
+    X(Mix_FreeChunk) X(Mix_PlayChannelTimed) X(Mix_HaltChannel)
+
+struct DesktopPlatform::Mixer {
+#define TARVIK_DECLARE(name) decltype(&::name) name = nullptr;
+    TARVIK_MIXER_FUNCTIONS(TARVIK_DECLARE)
+#undef TARVIK_DECLARE
+};
+
 namespace {
 
 constexpr int Channel = 0;
+
+// Linked in, the mixer and SDL would map about 45 libraries (sound servers, codecs,
+// synthesizers, display back ends) at every start, before the window shows; loaded
+// here, only a game that plays a sound pays for them. Without them the game is silent.
+// Never unloaded: their threads and destructors would outlive the code.
+std::unique_ptr<DesktopPlatform::Mixer> LoadMixer(const char* library)
+{
+    void* handle = dlopen(library, RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        return nullptr;
+    auto mixer = std::make_unique<DesktopPlatform::Mixer>();
+#define TARVIK_RESOLVE(name)                                                                  \
+    mixer->name = reinterpret_cast<decltype(mixer->name)>(dlsym(handle, #name));              \
+    if (!mixer->name)                                                                         \
+        return nullptr;
+    TARVIK_MIXER_FUNCTIONS(TARVIK_RESOLVE)
+#undef TARVIK_RESOLVE
+    return mixer;
+}
 
 uint32_t ReadLE32(const uint8_t* at)
 {
@@ -39,16 +72,19 @@ bool IsWave(const uint8_t* image, size_t size)
 
 } // namespace
 
-DesktopPlatform::DesktopPlatform() = default;
+DesktopPlatform::DesktopPlatform(const char* library)
+    : library(library)
+{
+}
 
 DesktopPlatform::~DesktopPlatform()
 {
     if (audio != Audio::Open)
         return;
-    Mix_HaltChannel(-1);
+    mix->Mix_HaltChannel(-1);
     FreeChunks();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix->Mix_CloseAudio();
+    mix->SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool DesktopPlatform::OpenAudio()
@@ -57,17 +93,20 @@ bool DesktopPlatform::OpenAudio()
         return audio == Audio::Open;
 
     audio = Audio::Unavailable;
+    mix = LoadMixer(library);
+    if (!mix)
+        return false;
     // Otherwise SDL swallows SIGINT and SIGTERM and the game cannot be ended by them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    mix->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (mix->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     // A small buffer keeps a sound close to the click that caused it.
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (mix->Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        mix->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     // One channel: a new sound cuts off the one still playing.
-    Mix_AllocateChannels(1);
+    mix->Mix_AllocateChannels(1);
     audio = Audio::Open;
     return true;
 }
@@ -76,7 +115,7 @@ void DesktopPlatform::FreeChunks()
 {
     for (const auto& [key, chunk] : chunks) {
         if (chunk)
-            Mix_FreeChunk(chunk);
+            mix->Mix_FreeChunk(chunk);
     }
     chunks.clear();
 }
@@ -89,24 +128,24 @@ void DesktopPlatform::PlaySound(const uint8_t* image, size_t size)
     if (image && size != 0) {
         auto [it, added] = chunks.try_emplace({image, size}, nullptr);
         if (added && IsWave(image, size) && size <= static_cast<size_t>(INT_MAX)) {
-            SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(size));
-            it->second = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+            SDL_RWops* rw = mix->SDL_RWFromConstMem(image, static_cast<int>(size));
+            it->second = rw ? mix->Mix_LoadWAV_RW(rw, 1) : nullptr;
         }
         chunk = it->second;
     }
     // Decoded before the old sound is touched: playing on the busy channel replaces it
     // at once, so the mixer never fills a buffer with silence in between.
     if (chunk)
-        Mix_PlayChannel(Channel, chunk, 0);
+        mix->Mix_PlayChannelTimed(Channel, chunk, 0, -1);
     else
-        Mix_HaltChannel(Channel);
+        mix->Mix_HaltChannel(Channel);
 }
 
 void DesktopPlatform::StopSound()
 {
     if (audio != Audio::Open)
         return;
-    Mix_HaltChannel(Channel);
+    mix->Mix_HaltChannel(Channel);
     FreeChunks();
 }
 

@@ -5,17 +5,22 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
 struct Mix_Chunk;
 
 // Sound through SDL2_mixer on one channel, errors in a Qt message box.
-// The audio device is opened on the first sound, not at start-up, so the window never
-// waits for it; without a device the game stays silent and says nothing.
+// The mixer is loaded and the audio device opened on the first sound, not at start-up,
+// so the window never waits for them; without either the game stays silent and says
+// nothing.
 class DesktopPlatform : public GamePlatform {
 public:
-    DesktopPlatform();
+    static constexpr const char* Library = "libSDL2_mixer-2.0.so.0";
+
+    // The mixer library to load; tests name one that is not there.
+    explicit DesktopPlatform(const char* library = Library);
     ~DesktopPlatform() override;
 
     DesktopPlatform(const DesktopPlatform&) = delete;
@@ -27,12 +32,17 @@ public:
     void StopSound() override;
     void ShowError(const std::string& text) override;
 
+    // The functions resolved from the mixer library.
+    struct Mixer;
+
 private:
     bool OpenAudio();
     void FreeChunks();
 
     enum class Audio { Unopened, Open, Unavailable };
     Audio audio = Audio::Unopened;
+    const char* library;
+    std::unique_ptr<Mixer> mix;
     // Null for an image SDL could not decode, so it is not tried again.
     std::map<std::pair<const uint8_t*, size_t>, Mix_Chunk*> chunks;
 };

@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -208,6 +209,40 @@ TEST(PlaybackWithoutDeviceTest, StaysSilentAndQuiet)
     platform.PlaySound(image.data(), image.size());
     platform.StopSound();
     platform.PlaySound(nullptr, 0);
+}
+
+// A player without the sound library gets a silent game, not an error box.
+TEST(PlaybackWithoutLibraryTest, StaysSilentAndQuiet)
+{
+    struct Counting : DesktopPlatform {
+        using DesktopPlatform::DesktopPlatform;
+        void ShowError(const std::string&) override { ++errors; }
+        int errors = 0;
+    } platform("libtarvik-no-such-sound-library.so.0");
+    const auto image = ToneImage(Low, 0.1);
+    platform.PlaySound(image.data(), image.size());
+    platform.PlaySound(nullptr, 0);
+    platform.StopSound();
+    EXPECT_EQ(platform.errors, 0);
+}
+
+// The sound library costs a start nothing: it is mapped by the first sound, not before.
+TEST(PlaybackLoadTest, TheFirstSoundLoadsTheLibrary)
+{
+    const auto loaded = [] {
+        void* handle = dlopen(DesktopPlatform::Library, RTLD_NOW | RTLD_NOLOAD);
+        if (handle)
+            dlclose(handle);
+        return handle != nullptr;
+    };
+    if (loaded())
+        GTEST_SKIP() << "an earlier test in this process loaded it";
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    DesktopPlatform platform;
+    EXPECT_FALSE(loaded());
+    const auto image = ToneImage(Low, 0.1);
+    platform.PlaySound(image.data(), image.size());
+    EXPECT_TRUE(loaded());
 }
 
 } // namespace
