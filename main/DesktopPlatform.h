@@ -4,45 +4,40 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
 
-struct Mix_Chunk;
-
-// Sound through SDL2_mixer on one channel, errors in a Qt message box.
-// The mixer is loaded and the audio device opened on the first sound, not at start-up,
-// so the window never waits for them; without either the game stays silent and says
-// nothing.
+// Sound through SDL on one voice, errors in a Qt message box.
+// SDL is loaded and the audio device opened on the first sound, not at start-up, so the
+// window never waits for them; without either the game stays silent and says nothing.
 class DesktopPlatform : public GamePlatform {
 public:
-    static constexpr const char* Library = "libSDL2_mixer-2.0.so.0";
+    static constexpr const char* Library = "libSDL2-2.0.so.0";
 
-    // The mixer library to load; tests name one that is not there.
+    // The SDL library to load; tests name one that is not there.
     explicit DesktopPlatform(const char* library = Library);
     ~DesktopPlatform() override;
 
     DesktopPlatform(const DesktopPlatform&) = delete;
     DesktopPlatform& operator=(const DesktopPlatform&) = delete;
 
-    // Decoded chunks are kept per image until the next StopSound, so the owner of the
-    // images calls StopSound before it frees or changes them.
+    // What SDL read from an image is kept until the next StopSound, and a sound may be
+    // played straight from its image, so the owner of the images calls StopSound before
+    // it frees or changes them.
     void PlaySound(const uint8_t* image, size_t size) override;
     void StopSound() override;
     void ShowError(const std::string& text) override;
 
-    // The functions resolved from the mixer library.
-    struct Mixer;
+    // Whether a sound is still being played.
+    bool Playing() const;
 
 private:
-    bool OpenAudio();
-    void FreeChunks();
+    // The loaded library, the open device and what it plays.
+    struct Audio;
 
-    enum class Audio { Unopened, Open, Unavailable };
-    Audio audio = Audio::Unopened;
+    bool OpenAudio();
+
     const char* library;
-    std::unique_ptr<Mixer> mix;
-    // Null for an image SDL could not decode, so it is not tried again.
-    std::map<std::pair<const uint8_t*, size_t>, Mix_Chunk*> chunks;
+    std::unique_ptr<Audio> audio;
+    bool unavailable = false;
 };

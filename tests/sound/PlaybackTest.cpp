@@ -181,8 +181,8 @@ TEST_F(PlaybackTest, AbsentOrInvalidImageOnlyStops)
     }
 }
 
-// The same image twice in a row plays again from its kept chunk without a gap, and a
-// generated sound is accepted by the mixer.
+// The same image twice in a row plays again from what was kept of it without a gap, and a
+// generated sound plays too.
 TEST_F(PlaybackTest, SoundsPlayAgainAndGeneratedOnesPlayToo)
 {
     std::ifstream in(std::string(TARVIK_SOUND_DIR) + "clear.wav", std::ios::binary);
