@@ -48,6 +48,8 @@ struct Sdl {
     }
 };
 
+constexpr int MaxRate = 384000;
+
 uint32_t ReadLE32(const uint8_t* at)
 {
     return at[0] | at[1] << 8 | at[2] << 16 | uint32_t{at[3]} << 24;
@@ -148,6 +150,11 @@ struct DesktopPlatform::Audio {
             return samples;
         const Uint32 frame = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
         length -= frame ? length % frame : length;
+        // SDL's resampler overflows on rates of millions; no sound device plays so fast.
+        if (length == 0 || spec.freq <= 0 || spec.freq > MaxRate) {
+            sdl.SDL_FreeWAV(bytes);
+            return samples;
+        }
         samples.format = spec.format;
         samples.channels = spec.channels;
         samples.rate = spec.freq;
