@@ -24,10 +24,11 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # only looked up at run time: the board's lettering and the help page need them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, xdg-utils")
+# SDL plays the sounds and is loaded at the first one; without it the game is silent.
 # Qt's own catalogues translate the buttons of the game's message boxes; without them
 # those buttons stay English. Qt's Wayland plugin lets the game run natively on a Wayland
 # desktop; without it Qt falls back to XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsdl2-2.0-0, qt6-translations-l10n, qt6-wayland")
 # The packaged program is stripped; build/tarvik keeps its debugging information. (CPack's
 # own tarvik-dbgsym package lacks a copyright file and lists its file wrongly in md5sums.)
 set(CPACK_STRIP_FILES ON)

@@ -1,5 +1,5 @@
 // Arbitrary bytes as one of the six wave files, loaded at start-up and played through
-// SDL2_mixer on SDL's dummy driver. The first byte picks the file.
+// SDL on its dummy driver. The first byte picks the file.
 #include "DesktopPlatform.h"
 #include "GameSound.h"
 

@@ -4,25 +4,26 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
+#include <memory>
 #include <string>
-#include <utility>
 
-struct Mix_Chunk;
-
-// Sound through SDL2_mixer on one channel, errors in a Qt message box.
-// The audio device is opened on the first sound, not at start-up, so the window never
-// waits for it; without a device the game stays silent and says nothing.
+// Sound through SDL on one voice, errors in a Qt message box.
+// SDL is loaded and the audio device opened on the first sound, not at start-up, so the
+// window never waits for them; without either the game stays silent and says nothing.
 class DesktopPlatform : public GamePlatform {
 public:
-    DesktopPlatform();
+    static constexpr const char* Library = "libSDL2-2.0.so.0";
+
+    // The SDL library to load; tests name one that is not there.
+    explicit DesktopPlatform(const char* library = Library);
     ~DesktopPlatform() override;
 
     DesktopPlatform(const DesktopPlatform&) = delete;
     DesktopPlatform& operator=(const DesktopPlatform&) = delete;
 
-    // Decoded chunks are kept per image until the next StopSound, so the owner of the
-    // images calls StopSound before it frees or changes them.
+    // What SDL read from an image is kept until the next StopSound, and a sound may be
+    // played straight from its image, so the owner of the images calls StopSound before
+    // it frees or changes them.
     void PlaySound(const uint8_t* image, size_t size) override;
     void StopSound() override;
     void ShowError(const std::string& text) override;
@@ -30,12 +31,16 @@ public:
     // Wayland neither tells a client where its window is nor lets it place one.
     static bool WindowPositionKnown();
 
-private:
-    bool OpenAudio();
-    void FreeChunks();
+    // Whether a sound is still being played.
+    bool Playing() const;
 
-    enum class Audio { Unopened, Open, Unavailable };
-    Audio audio = Audio::Unopened;
-    // Null for an image SDL could not decode, so it is not tried again.
-    std::map<std::pair<const uint8_t*, size_t>, Mix_Chunk*> chunks;
+private:
+    // The loaded library, the open device and what it plays.
+    struct Audio;
+
+    bool OpenAudio();
+
+    const char* library;
+    std::unique_ptr<Audio> audio;
+    bool unavailable = false;
 };

@@ -1,6 +1,5 @@
 #include "DesktopPlatform.h"
 
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -70,7 +69,7 @@ Chunk Samples()
     return {"data", d};
 }
 
-// The same tone as an AIFF file, which SDL2_mixer alone would happily play.
+// The same tone as an AIFF file, which a general sound library would happily play.
 Bytes Aiff()
 {
     const Bytes samples = Samples().body;
@@ -106,7 +105,7 @@ protected:
     bool Plays(const Bytes& image)
     {
         platform.PlaySound(image.data(), image.size());
-        const bool playing = Mix_Playing(0) != 0;
+        const bool playing = platform.Playing();
         platform.StopSound();
         return playing;
     }

@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -30,12 +31,12 @@ constexpr int Rate = 44100;
 constexpr double Low = 440.0;
 constexpr double High = 880.0;
 
-// A mono 16-bit wave image of a sine tone, faded in and out.
-std::vector<uint8_t> ToneImage(double frequency, double seconds)
+// A mono wave image of a sine tone, faded in and out, with samples of 2 or 3 bytes.
+std::vector<uint8_t> ToneImage(double frequency, double seconds, uint32_t rate = Rate, uint32_t depth = 2)
 {
-    const auto frames = static_cast<uint32_t>(seconds * Rate);
+    const auto frames = static_cast<uint32_t>(seconds * rate);
     std::vector<uint8_t> b;
-    b.reserve(44 + frames * 2);
+    b.reserve(44 + frames * depth);
     auto put = [&b](uint32_t v, int bytes) {
         for (int i = 0; i < bytes; ++i)
             b.push_back(static_cast<uint8_t>(v >> (8 * i)));
@@ -44,13 +45,15 @@ std::vector<uint8_t> ToneImage(double frequency, double seconds)
         for (int i = 0; i < 4; ++i)
             b.push_back(static_cast<uint8_t>(t[i]));
     };
-    tag("RIFF"); put(36 + frames * 2, 4); tag("WAVE");
-    tag("fmt "); put(16, 4); put(1, 2); put(1, 2); put(Rate, 4); put(Rate * 2, 4); put(2, 2); put(16, 2);
-    tag("data"); put(frames * 2, 4);
+    tag("RIFF"); put(36 + frames * depth, 4); tag("WAVE");
+    tag("fmt "); put(16, 4); put(1, 2); put(1, 2); put(rate, 4); put(rate * depth, 4); put(depth, 2);
+    put(8 * depth, 2);
+    tag("data"); put(frames * depth, 4);
+    const double full = (1 << (8 * depth - 1)) - 1;
     for (uint32_t i = 0; i < frames; ++i) {
         const double fade = std::min({1.0, i / 220.0, (frames - i) / 220.0});
-        const double s = 0.5 * fade * std::sin(2 * std::numbers::pi * frequency * i / Rate);
-        put(static_cast<uint16_t>(static_cast<int16_t>(std::lround(s * 32767))), 2);
+        const double s = 0.5 * fade * std::sin(2 * std::numbers::pi * frequency * i / rate);
+        put(static_cast<uint32_t>(std::lround(s * full)), static_cast<int>(depth));
     }
     return b;
 }
@@ -180,8 +183,8 @@ TEST_F(PlaybackTest, AbsentOrInvalidImageOnlyStops)
     }
 }
 
-// The same image twice in a row plays again from its kept chunk without a gap, and a
-// generated sound is accepted by the mixer.
+// The same image twice in a row plays again from what was kept of it without a gap, and a
+// generated sound plays too.
 TEST_F(PlaybackTest, SoundsPlayAgainAndGeneratedOnesPlayToo)
 {
     std::ifstream in(std::string(TARVIK_SOUND_DIR) + "clear.wav", std::ios::binary);
@@ -200,6 +203,20 @@ TEST_F(PlaybackTest, SoundsPlayAgainAndGeneratedOnesPlayToo)
     EXPECT_GE(runs.back().second, 3);
 }
 
+// Samples unlike the device's are converted as they play: a wrong rate would shift the
+// pitch, a wrong depth would give noise.
+TEST_F(PlaybackTest, OtherRatesAndDepthsKeepTheirPitch)
+{
+    const auto low = ToneImage(Low, 2.0, 22050);
+    const auto high = ToneImage(High, 2.0, 48000, 3);
+    platform->PlaySound(low.data(), low.size());
+    std::this_thread::sleep_for(250ms);
+    platform->PlaySound(high.data(), high.size());
+    std::this_thread::sleep_for(250ms);
+
+    EXPECT_EQ(Sequence(Recorded()), (std::vector<Heard>{Heard::Low, Heard::High}));
+}
+
 TEST(PlaybackWithoutDeviceTest, StaysSilentAndQuiet)
 {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
@@ -208,6 +225,40 @@ TEST(PlaybackWithoutDeviceTest, StaysSilentAndQuiet)
     platform.PlaySound(image.data(), image.size());
     platform.StopSound();
     platform.PlaySound(nullptr, 0);
+}
+
+// A player without the sound library gets a silent game, not an error box.
+TEST(PlaybackWithoutLibraryTest, StaysSilentAndQuiet)
+{
+    struct Counting : DesktopPlatform {
+        using DesktopPlatform::DesktopPlatform;
+        void ShowError(const std::string&) override { ++errors; }
+        int errors = 0;
+    } platform("libtarvik-no-such-sound-library.so.0");
+    const auto image = ToneImage(Low, 0.1);
+    platform.PlaySound(image.data(), image.size());
+    platform.PlaySound(nullptr, 0);
+    platform.StopSound();
+    EXPECT_EQ(platform.errors, 0);
+}
+
+// The sound library costs a start nothing: it is mapped by the first sound, not before.
+TEST(PlaybackLoadTest, TheFirstSoundLoadsTheLibrary)
+{
+    const auto loaded = [] {
+        void* handle = dlopen(DesktopPlatform::Library, RTLD_NOW | RTLD_NOLOAD);
+        if (handle)
+            dlclose(handle);
+        return handle != nullptr;
+    };
+    if (loaded())
+        GTEST_SKIP() << "an earlier test in this process loaded it";
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    DesktopPlatform platform;
+    EXPECT_FALSE(loaded());
+    const auto image = ToneImage(Low, 0.1);
+    platform.PlaySound(image.data(), image.size());
+    EXPECT_TRUE(loaded());
 }
 
 } // namespace
