@@ -21,6 +21,14 @@ void Game::Tick(GameState state)
     m_enemy.Tick(state);
 }
 
+bool Game::Animates(GameState state)
+{
+    // The player blinks in play and after a clear and spins when caught; the enemies
+    // flash and dance in a subset of those states.
+    return state == GameState::Started || state == GameState::Retrying
+        || state == GameState::Cleared || state == GameState::Gameover;
+}
+
 GameState Game::MoveTo(BoardSquare square)
 {
     return m_player.MoveTo(square);

@@ -30,6 +30,9 @@ public:
     void ChangeState(GameState state);
     // One animation step of the pieces; the field's changed list names what to redraw.
     void Tick(GameState state);
+    // Whether a tick in this state can change a cell or take a draw. In the other states
+    // the window's timer sleeps, so a game waiting to be started costs nothing.
+    static bool Animates(GameState state);
     // A click on a board square: None, or the state the move leads to.
     GameState MoveTo(BoardSquare square);
     // New pattern options; they take effect at the next start.

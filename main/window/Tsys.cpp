@@ -117,7 +117,6 @@ void TSys::FormCreate()
     m_sound = std::make_unique<GameSound>(QFile::encodeName(paths.sound).toStdString(), platform);
 
     LoadSettings();
-    Timer->start();
     SetState(GameState::Waiting, false);
 }
 

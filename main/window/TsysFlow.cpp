@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 
@@ -173,6 +174,15 @@ void TSys::SetBusy(bool on)
     m_busyCount = on ? m_busyCount + 1 : 0;
     if (m_busyCount < 0)
         m_busyCount = 0;
+    // Every state change ends here, so this is where the timer learns whether a tick
+    // could change anything: paused, or in a state that does not animate, it sleeps and
+    // the process is not woken ten times a second for nothing.
+    if (m_busyCount == 0 && m_game && Game::Animates(m_state)) {
+        if (!Timer->isActive())
+            Timer->start();
+    } else {
+        Timer->stop();
+    }
 }
 
 void TSys::MainMenu_GameClick(QAction* sender)

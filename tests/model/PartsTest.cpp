@@ -398,3 +398,26 @@ TEST_F(Pieces, EnemiesDanceAfterAClearAndRestAfterAGameOver)
     EXPECT_TRUE(Changed().empty());
     EXPECT_EQ(game.random.overruns, 0);
 }
+
+// The window's timer sleeps in the states that do not animate, so a tick there must be a
+// no-op; in the others it must do something sooner or later.
+TEST(Ticks, DoSomethingExactlyInTheStatesThatAnimate)
+{
+    struct CountingRandom : GameRandom {
+        using GameRandom::GameRandom;
+        int draws = 0;
+        int32_t Next() override { return ++draws, GameRandom::Next(); }
+    };
+    for (int32_t s = 0; s <= static_cast<int32_t>(GameState::Quitting); ++s) {
+        const auto state = static_cast<GameState>(s);
+        TestGame<CountingRandom> game(42u);
+        game.SetState(GameState::Started);
+        game.SetState(state);
+        game.field.ClearChanged();
+        game.random.draws = 0;
+        for (int i = 0; i < 50; ++i)
+            game.game.Tick(state);
+        const bool acted = !game.field.Changed().empty() || game.random.draws > 0;
+        EXPECT_EQ(acted, Game::Animates(state)) << "state " << s;
+    }
+}
