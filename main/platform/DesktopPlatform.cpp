@@ -3,6 +3,7 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <SDL.h>
 
@@ -50,6 +51,8 @@ struct Sdl {
 };
 
 constexpr int MaxRate = 384000;
+// How often a device that may have finished its sound is looked at, in milliseconds.
+constexpr int QuietCheck = 500;
 
 uint32_t ReadLE32(const uint8_t* at)
 {
@@ -96,8 +99,13 @@ struct Voice {
 
 struct DesktopPlatform::Audio {
     Sdl sdl;
+    // Open only while a sound plays and a moment after: SDL's audio thread wakes for every
+    // buffer, silent or not, for as long as the device is open, so an open device would
+    // cost a game in play more than all its drawing.
     SDL_AudioDeviceID device = 0;
     SDL_AudioSpec output{};
+    QTimer quiet;
+    bool quietBefore = false;
     // Shared with the audio thread: touched only under the device's lock.
     Voice voice;
     std::map<std::pair<const uint8_t*, size_t>, Samples> read;
@@ -177,6 +185,36 @@ struct DesktopPlatform::Audio {
             sdl.SDL_FreeWAV(samples.copy);
         read.clear();
     }
+
+    bool OpenDevice()
+    {
+        if (device != 0)
+            return true;
+        SDL_AudioSpec wanted{};
+        wanted.freq = 44100;
+        wanted.format = AUDIO_S16SYS;
+        wanted.channels = 2;
+        // A small buffer keeps a sound close to the click that caused it.
+        wanted.samples = 1024;
+        wanted.callback = &Audio::Fill;
+        wanted.userdata = this;
+        device = sdl.SDL_OpenAudioDevice(nullptr, 0, &wanted, &output,
+            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+        if (device != 0)
+            sdl.SDL_PauseAudioDevice(device, 0);
+        return device != 0;
+    }
+
+    // Waits for the audio thread to end.
+    void CloseDevice()
+    {
+        quiet.stop();
+        if (device != 0)
+            sdl.SDL_CloseAudioDevice(device);
+        device = 0;
+        sdl.SDL_FreeAudioStream(voice.stream);
+        voice = {};
+    }
 };
 
 DesktopPlatform::DesktopPlatform(const char* library)
@@ -188,18 +226,17 @@ DesktopPlatform::~DesktopPlatform()
 {
     if (!audio)
         return;
-    const Sdl& sdl = audio->sdl;
-    // Waits for the audio thread to end.
-    sdl.SDL_CloseAudioDevice(audio->device);
-    sdl.SDL_FreeAudioStream(audio->voice.stream);
+    audio->CloseDevice();
     audio->ForgetRead();
-    sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audio->sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool DesktopPlatform::OpenAudio()
 {
-    if (audio || unavailable)
-        return audio != nullptr;
+    if (audio)
+        return audio->OpenDevice();
+    if (unavailable)
+        return false;
 
     unavailable = true;
     auto opened = std::make_unique<Audio>();
@@ -210,21 +247,19 @@ bool DesktopPlatform::OpenAudio()
     sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
-    SDL_AudioSpec wanted{};
-    wanted.freq = 44100;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = 2;
-    // A small buffer keeps a sound close to the click that caused it.
-    wanted.samples = 1024;
-    wanted.callback = &Audio::Fill;
-    wanted.userdata = opened.get();
-    opened->device = sdl.SDL_OpenAudioDevice(nullptr, 0, &wanted, &opened->output,
-        SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
-    if (opened->device == 0) {
+    if (!opened->OpenDevice()) {
         sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    sdl.SDL_PauseAudioDevice(opened->device, 0);
+    opened->quiet.setSingleShot(true);
+    QObject::connect(&opened->quiet, &QTimer::timeout, [this] {
+        // Closed only after a whole check of silence, so the last buffers are played out.
+        const bool quiet = !Playing();
+        if (quiet && audio->quietBefore)
+            return audio->CloseDevice();
+        audio->quietBefore = quiet;
+        audio->quiet.start(QuietCheck);
+    });
     audio = std::move(opened);
     unavailable = false;
     return true;
@@ -250,6 +285,10 @@ void DesktopPlatform::PlaySound(const uint8_t* image, size_t size)
     // Everything is ready before the old sound is touched: one voice replaces the other
     // at once, so the device never plays a buffer of silence between them.
     sdl.SDL_FreeAudioStream(audio->Replace(next).stream);
+    // Without an event loop (a tool, a test) the device stays open until the end.
+    audio->quietBefore = false;
+    if (QCoreApplication::instance())
+        audio->quiet.start(QuietCheck);
 }
 
 void DesktopPlatform::StopSound()
@@ -262,7 +301,7 @@ void DesktopPlatform::StopSound()
 
 bool DesktopPlatform::Playing() const
 {
-    if (!audio)
+    if (!audio || audio->device == 0)
         return false;
     const Sdl& sdl = audio->sdl;
     sdl.SDL_LockAudioDevice(audio->device);

@@ -1,5 +1,7 @@
 #include "DesktopPlatform.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -259,6 +261,32 @@ TEST(PlaybackLoadTest, TheFirstSoundLoadsTheLibrary)
     const auto image = ToneImage(Low, 0.1);
     platform.PlaySound(image.data(), image.size());
     EXPECT_TRUE(loaded());
+}
+
+// An open device keeps SDL's audio thread waking for every buffer, so a game in play would
+// never sleep: the device closes once a sound has played out and opens for the next.
+TEST(PlaybackIdleTest, TheDeviceIsOpenOnlyWhileASoundPlays)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    const auto threads = [] {
+        return std::distance(fs::directory_iterator("/proc/self/task"), fs::directory_iterator());
+    };
+    const auto idle = threads();
+    DesktopPlatform platform;
+    const auto image = ToneImage(Low, 0.2);
+    for (int round = 0; round < 2; ++round) {
+        platform.PlaySound(image.data(), image.size());
+        EXPECT_TRUE(platform.Playing());
+        EXPECT_GT(threads(), idle);
+        const auto end = std::chrono::steady_clock::now() + 5s;
+        while (threads() > idle && std::chrono::steady_clock::now() < end) {
+            QCoreApplication::processEvents();
+            std::this_thread::sleep_for(20ms);
+        }
+        EXPECT_EQ(threads(), idle) << "round " << round;
+    }
 }
 
 } // namespace
