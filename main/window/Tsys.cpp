@@ -15,6 +15,34 @@
 #include <QMenu>
 #include <QTimer>
 
+namespace {
+
+// Whatever face stands in, the message font is the largest from 40 pixels down (9 at
+// least) whose character cell is at most 32 pixels high. Every size measured costs a font
+// engine, so the search starts where Comic Neue ends instead of at the top.
+int MessagePixelSize(QFont font)
+{
+    constexpr int Largest = 40;
+    constexpr int Smallest = 9;
+    constexpr int Cell = 32;
+    constexpr int ComicNeue = 28;
+    const auto fits = [&font](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetrics(font).height() <= Cell;
+    };
+    int pixels = ComicNeue;
+    if (fits(pixels)) {
+        while (pixels < Largest && fits(pixels + 1))
+            ++pixels;
+    } else {
+        while (pixels > Smallest && !fits(pixels))
+            --pixels;
+    }
+    return pixels;
+}
+
+}
+
 TSys::TSys(GameRandom& random, const GamePaths& paths, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                       | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -92,12 +120,7 @@ void TSys::FormCreate()
     m_offscreen = std::make_unique<QPixmap>(BoardGeometry::BufferRect.size());
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     canvasFont = QFont(QStringLiteral("Comic Sans MS"));
-    // Whatever face stands in, size it so its character cell is 32 pixels high.
-    for (int pixels = 40; pixels > 8; --pixels) {
-        canvasFont.setPixelSize(pixels);
-        if (QFontMetrics(canvasFont).height() <= 32)
-            break;
-    }
+    canvasFont.setPixelSize(MessagePixelSize(canvasFont));
     m_offscreen->fill(QColor(0, 64, 0));
 
     setWindowTitle(TitleText);

@@ -239,11 +239,19 @@ TEST(Drawing, MessageIsCentredAndClippedToItsLine)
     EXPECT_NE(At(shot, line.left(), line.center().y()), Background);
 }
 
-TEST(Drawing, MessageFaceStandsInForComicSans)
+// The message font is the largest size up to 40 pixels whose character cell fits a line
+// of 32, whatever the face.
+TEST(Drawing, MessageFaceStandsInForComicSansAtTheLargestSizeThatFits)
 {
     GameWindow game;
     const QFont font = QFont(QStringLiteral("Comic Sans MS"));
     EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Comic Neue"));
+    QFont message = game->messageFont();
+    EXPECT_LE(QFontMetrics(message).height(), 32);
+    for (int larger = message.pixelSize() + 1; larger <= 40; ++larger) {
+        message.setPixelSize(larger);
+        EXPECT_GT(QFontMetrics(message).height(), 32) << larger;
+    }
 }
 
 TEST(Drawing, DoubleDensityShowsEveryPixelAsACrispBlock)
