@@ -43,13 +43,14 @@ int MessagePixelSize(QFont font)
 
 }
 
-TSys::TSys(GameRandom& random, const GamePaths& paths, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                       | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                       | Qt::WindowCloseButtonHint)
     , ui(std::make_unique<Ui::TSys>())
     , random(random)
     , paths(paths)
+    , dialogs(dialogs)
 {
     ui->setupUi(this);
 
@@ -89,13 +90,6 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, QWidget* parent)
 TSys::~TSys()
 {
     FormDestroy();
-}
-
-void TSys::AttachDialogs(TOptionDialog* option, TAboutDialog* about, TStatusDialog* status)
-{
-    OptionDialog = option;
-    AboutDialog = about;
-    StatusDialog = status;
 }
 
 QWidget* TSys::client() const

@@ -23,9 +23,7 @@ class QTimer;
 class GameRandom;
 struct BoardMessage;
 struct GameSettings;
-class TOptionDialog;
-class TAboutDialog;
-class TStatusDialog;
+class GameDialogs;
 
 // The main window: start and end of the program, game flow, input, help, drawing and
 // the settings file. One class, split over a few files by concern.
@@ -33,12 +31,10 @@ class TSys : public QMainWindow {
     Q_OBJECT
 
 public:
-    // random is the model's one random source; tests hand in a scripted one.
-    TSys(GameRandom& random, const GamePaths& paths, QWidget* parent = nullptr);
+    // random is the model's one random source; tests hand in a scripted one. The dialogs
+    // must outlive the window.
+    TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs);
     ~TSys() override;
-
-    // The dialogs are created after the main window, so they join afterwards.
-    void AttachDialogs(TOptionDialog* option, TAboutDialog* about, TStatusDialog* status);
 
     // Game flow
     bool SetState(GameState newState, bool skipConfirm);
@@ -127,8 +123,5 @@ private:
     DesktopPlatform platform;
     std::unique_ptr<Game> m_game;
     std::unique_ptr<GameSound> m_sound;
-
-    TOptionDialog* OptionDialog = nullptr;
-    TAboutDialog* AboutDialog = nullptr;
-    TStatusDialog* StatusDialog = nullptr;
+    GameDialogs& dialogs;
 };

@@ -1,13 +1,11 @@
 #include "Tsys.h"
 #include "ui_Tsys.h"
 
-#include "AboutDialog.h"
 #include "Application.h"
 #include "BoardMessages.h"
+#include "GameDialogs.h"
 #include "GameState.h"
-#include "OptionDialog.h"
 #include "ProgramTexts.h"
-#include "StatusDialog.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -216,26 +214,28 @@ void TSys::PopupMenuClick(QAction* sender)
 void TSys::StatusCommand()
 {
     SetBusy(true);
-    StatusDialog->SetStatusOption(m_statusOption);
+    TStatusDialog& StatusDialog = dialogs.StatusDialog();
+    StatusDialog.SetStatusOption(m_statusOption);
     QCoreApplication::processEvents();
-    StatusDialog->exec();
+    StatusDialog.exec();
     SetBusy(false);
 }
 
 void TSys::OptionCommand()
 {
     SetBusy(true);
-    OptionDialog->SetFieldOption(m_game->field().option());
-    OptionDialog->SetSystemOption(m_systemOption);
-    OptionDialog->SetEnemyCount(m_game->enemy().count());
-    OptionDialog->SetSoundEnabled(m_sound->enabled());
-    OptionDialog->SetSoundUnavailable(m_sound->failed());
+    TOptionDialog& OptionDialog = dialogs.OptionDialog();
+    OptionDialog.SetFieldOption(m_game->field().option());
+    OptionDialog.SetSystemOption(m_systemOption);
+    OptionDialog.SetEnemyCount(m_game->enemy().count());
+    OptionDialog.SetSoundEnabled(m_sound->enabled());
+    OptionDialog.SetSoundUnavailable(m_sound->failed());
     QCoreApplication::processEvents();
-    if (OptionDialog->exec() == QDialog::Accepted) {
-        m_systemOption = OptionDialog->GetSystemOption();
-        m_sound->SetEnabled(OptionDialog->GetSoundEnabled());
-        const FieldOption fieldOption = OptionDialog->GetFieldOption();
-        const int32_t enemyCount = OptionDialog->GetEnemyCount();
+    if (OptionDialog.exec() == QDialog::Accepted) {
+        m_systemOption = OptionDialog.GetSystemOption();
+        m_sound->SetEnabled(OptionDialog.GetSoundEnabled());
+        const FieldOption fieldOption = OptionDialog.GetFieldOption();
+        const int32_t enemyCount = OptionDialog.GetEnemyCount();
         bool changed = fieldOption != m_game->field().option() || enemyCount != m_game->enemy().count();
         if (changed && m_systemOption.confirm)
             changed = AskQuestion(tr("Starting new pattern with modified settings."),

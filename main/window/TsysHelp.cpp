@@ -1,7 +1,7 @@
 #include "Tsys.h"
 #include "ui_Tsys.h"
 
-#include "AboutDialog.h"
+#include "GameDialogs.h"
 #include "ProgramTexts.h"
 
 #include <QCoreApplication>
@@ -33,7 +33,7 @@ void TSys::MainMenu_HelpClick(QAction* sender)
     } else if (sender == ui->MainMenu_Help_About) {
         SetBusy(true);
         QCoreApplication::processEvents();
-        AboutDialog->exec();
+        dialogs.AboutDialog().exec();
         SetBusy(false);
     }
 }

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QSlider>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -15,7 +18,7 @@ namespace {
 void ChangeOptions(const GameWindow& game, const std::function<void(QWidget*)>& edit, bool accept = true)
 {
     ActOnNextModal([&](QWidget* dialog) {
-        EXPECT_EQ(dialog, &game.forms->optionDialog);
+        EXPECT_EQ(dialog, &game.forms->dialogs.OptionDialog());
         edit(dialog);
         if (accept)
             static_cast<QDialog*>(dialog)->accept();
@@ -112,9 +115,15 @@ TEST(Commands, OptionQuestionFollowsTheNewConfirmSwitch)
     EXPECT_EQ(game->statusOption().start, 3);
 }
 
+// The dialogs are built on their first showing, so a start pays for none.
 TEST(Commands, StatusShowsTheCurrentStatistics)
 {
+    const auto dialogs = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<QDialog*>(w); });
+    };
     GameWindow game("[statusOption]\nclear=2\ngameover=1\n");
+    EXPECT_EQ(dialogs(), 0);
     QString values;
     QString ratio;
     ActOnNextModal([&](QWidget* dialog) {
@@ -124,6 +133,7 @@ TEST(Commands, StatusShowsTheCurrentStatistics)
     });
     QTest::keyClick(&*game, Qt::Key_F4);
     EXPECT_EQ(values, QStringLiteral("0\n0\n\n2\n1\n\n0\n0\n0"));
+    EXPECT_EQ(dialogs(), 1);
     EXPECT_TRUE(ratio.contains(QStringLiteral("66")));
 }
 

@@ -127,7 +127,7 @@ TEST(Help, AboutShowsTheAboutDialogWithoutAQuestion)
         static_cast<QDialog*>(modal)->accept();
     });
     game.Item("MainMenu_Help_About")->trigger();
-    EXPECT_EQ(shown, &game.forms->aboutDialog);
+    EXPECT_EQ(shown, &game.forms->dialogs.AboutDialog());
     EXPECT_TRUE(game.Item("MainMenu_Help_About")->shortcut().isEmpty());
 }
 

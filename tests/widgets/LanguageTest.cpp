@@ -80,14 +80,14 @@ TEST(Language, EveryLanguageFitsTheWindowAndItsDialogs)
         ExpectUniqueAccelerators(TextsOf(game->menuBar()->actions()), "menu bar");
         for (const QMenu* menu : game->findChildren<QMenu*>())
             ExpectUniqueAccelerators(TextsOf(menu->actions()), qPrintable(menu->objectName()));
-        const std::initializer_list<QDialog*> dialogs{&game.forms->optionDialog, &game.forms->statusDialog,
-                                                      &game.forms->aboutDialog};
+        const std::initializer_list<QDialog*> dialogs{&game.forms->dialogs.OptionDialog(), &game.forms->dialogs.StatusDialog(),
+                                                      &game.forms->dialogs.AboutDialog()};
         for (const QDialog* dialog : dialogs)
             ExpectUniqueAccelerators(TextsOf(*dialog), qPrintable(dialog->objectName()));
-        EXPECT_NE(game.forms->optionDialog.windowTitle(), QStringLiteral("Option"));
+        EXPECT_NE(game.forms->dialogs.OptionDialog().windowTitle(), QStringLiteral("Option"));
 
         // The widest ratio.
-        game.forms->statusDialog.SetStatusOption({1, 0, 1, 0, 0, 0, 0});
+        game.forms->dialogs.StatusDialog().SetStatusOption({1, 0, 1, 0, 0, 0, 0});
 
         for (const QDialog* dialog : dialogs) {
             for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())

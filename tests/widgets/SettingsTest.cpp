@@ -1,3 +1,4 @@
+#include "GameDialogs.h"
 #include "GamePaths.h"
 #include "GameSettings.h"
 #include "SettingsFile.h"
@@ -459,12 +460,13 @@ protected:
     const QTemporaryDir folder;
     const GamePaths paths = GamePaths::InFolder(folder.path());
     GameRandom random{1};
+    GameDialogs dialogs;
 };
 
 TEST_F(TSysSettingsTest, WithoutAFileTheDefaultsApplyAndEveryKeyIsWrittenAtExit)
 {
     {
-        TSys window(random, paths);
+        TSys window(random, paths, dialogs);
         EXPECT_FALSE(QFile::exists(paths.settings));
         EXPECT_EQ(window.field().option(), FieldOption{});
         EXPECT_EQ(window.enemy().count(), 3);
@@ -495,7 +497,7 @@ TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
                                 "[statusOption]\nstart=5\nretry=abc\nsucceeding=4\n"
                                 "[Others]\nenemyCount=0\nsoundEnabled=0\nleft=-30\ntop=17\n");
     {
-        TSys window(random, paths);
+        TSys window(random, paths, dialogs);
         EXPECT_EQ(window.field().option(), (FieldOption{28, 0, 5}));
         EXPECT_EQ(window.enemy().count(), 1);
         EXPECT_FALSE(window.sound().enabled());
@@ -510,7 +512,7 @@ TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
     EXPECT_EQ(Saved("others", "top"), 17);
 
     WriteText(paths.settings, "[fieldOption]\ncell=1000\n[others]\nenemyCount=99\n");
-    TSys window(random, paths);
+    TSys window(random, paths, dialogs);
     EXPECT_EQ(window.field().option().cell, 40);
     EXPECT_EQ(window.enemy().count(), 5);
 }
@@ -524,7 +526,7 @@ TEST_F(TSysSettingsTest, APositionOffEveryScreenIsCentredAndOnePartlyOnAScreenKe
     const auto openAt = [&](QPoint stored) {
         WriteText(paths.settings, QStringLiteral("[others]\nleft=%1\ntop=%2\n")
                                       .arg(stored.x()).arg(stored.y()).toUtf8());
-        auto window = std::make_unique<TSys>(random, paths);
+        auto window = std::make_unique<TSys>(random, paths, dialogs);
         return std::pair(window->frameGeometry(), Centred(*window));
     };
 
@@ -545,7 +547,7 @@ TEST_F(TSysSettingsTest, SwitchedOffStatusAndPositionLeaveTheirKeysAlone)
                                 "[statusOption]\nstart=7\nmaxSucceeding=3\n"
                                 "[others]\nleft=11\ntop=12\n");
     {
-        TSys window(random, paths);
+        TSys window(random, paths, dialogs);
         EXPECT_EQ(window.statusOption(), StatusOption{});
         EXPECT_EQ(window.frameGeometry().topLeft(), Centred(window));
     }
@@ -564,7 +566,7 @@ TEST_F(TSysSettingsTest, AnUnreadableFileIsReportedOnceEachWayAndKeptAsItIs)
     ASSERT_TRUE(QDir().mkpath(paths.settings));
     BoxAnswerer answerer;
     {
-        TSys window(random, paths);
+        TSys window(random, paths, dialogs);
         ASSERT_EQ(answerer.boxes.size(), 1u);
         EXPECT_EQ(answerer.boxes[0].text, "Failed to load settings.");
         EXPECT_EQ(window.field().option(), FieldOption{});
