@@ -10,7 +10,7 @@ class Application : public QApplication {
     Q_OBJECT
 
 public:
-    using QApplication::QApplication;
+    Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
 
