@@ -25,8 +25,7 @@ bool Game::Animates(GameState state)
 {
     // The player blinks in play and after a clear and spins when caught; the enemies
     // flash and dance in a subset of those states.
-    return state == GameState::Started || state == GameState::Retrying
-        || state == GameState::Cleared || state == GameState::Gameover;
+    return InPattern(state) || state == GameState::Cleared || state == GameState::Gameover;
 }
 
 GameState Game::MoveTo(BoardSquare square)

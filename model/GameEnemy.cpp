@@ -100,8 +100,9 @@ int32_t GameEnemy::Chase()
 {
     GameField& field = links.field;
     const FieldCell& player = field.Cell(links.player.cellIndex());
-    const int32_t px = (player.left + player.right - 1) / 2;
-    const int32_t py = (player.top + player.bottom - 1) / 2;
+    const BoardSquare centre = Aim::Centre(player);
+    const int32_t px = centre.column;
+    const int32_t py = centre.row;
 
     for (int32_t& own : m_cells) {
         // The square nearest to the player's centre in the ring around the enemy's cell.

@@ -13,3 +13,9 @@ enum class GameState : int32_t {
     Gameover = 5,
     Quitting = 6,
 };
+
+// A pattern is being played: clicks and keys move, and leaving it may ask first.
+inline bool InPattern(GameState state)
+{
+    return state == GameState::Started || state == GameState::Retrying;
+}

@@ -12,15 +12,6 @@
 #include <QThread>
 #include <QTimer>
 
-namespace {
-
-bool InPattern(GameState state)
-{
-    return state == GameState::Started || state == GameState::Retrying;
-}
-
-}
-
 bool TSys::SetState(GameState newState, bool skipConfirm)
 {
     // Events are processed inside a change; a change must never start inside another.

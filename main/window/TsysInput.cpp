@@ -2,6 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "BoardGeometry.h"
+#include "GameState.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -81,7 +82,7 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
 {
     if (button != Qt::LeftButton || m_changing)
         return;
-    if (m_state == GameState::Started || m_state == GameState::Retrying) {
+    if (InPattern(m_state)) {
         if (const std::optional<QPoint> square = BoardGeometry::SquareAt({x, y}))
             SquareClick({square->x(), square->y()});
     } else if (m_state == GameState::Waiting) {
@@ -109,7 +110,7 @@ void TSys::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     if (const std::optional<Heading> heading = HeadingOfKey(key, shift)) {
         // Keys move where clicks do, and each auto-repeat is a click of its own.
-        if (m_changing || (m_state != GameState::Started && m_state != GameState::Retrying))
+        if (m_changing || !InPattern(m_state))
             return;
         if (const std::optional<BoardSquare> square = m_game->player().LookAt(*heading))
             SquareClick(*square);
