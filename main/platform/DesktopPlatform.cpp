@@ -51,8 +51,16 @@ struct Sdl {
 };
 
 constexpr int MaxRate = 384000;
+// Frames per device buffer, and per block a voice feeds its converter: small, so a sound
+// starts close to the click that caused it.
+constexpr int BufferFrames = 1024;
 // How often a device that may have finished its sound is looked at, in milliseconds.
 constexpr int QuietCheck = 500;
+
+uint32_t FrameBytes(SDL_AudioFormat format, uint8_t channels)
+{
+    return SDL_AUDIO_BITSIZE(format) / 8 * channels;
+}
 
 uint32_t ReadLE32(const uint8_t* at)
 {
@@ -152,21 +160,21 @@ struct DesktopPlatform::Audio {
         if (!added || !IsWave(image, size, data) || size > static_cast<size_t>(INT_MAX))
             return samples;
         SDL_RWops* rw = sdl.SDL_RWFromConstMem(image, static_cast<int>(size));
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec wave{};
         Uint8* bytes = nullptr;
         Uint32 length = 0;
-        if (!rw || !sdl.SDL_LoadWAV_RW(rw, 1, &spec, &bytes, &length))
+        if (!rw || !sdl.SDL_LoadWAV_RW(rw, 1, &wave, &bytes, &length))
             return samples;
-        const Uint32 frame = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+        const Uint32 frame = FrameBytes(wave.format, wave.channels);
         length -= frame ? length % frame : length;
         // SDL's resampler overflows on rates of millions; no sound device plays so fast.
-        if (length == 0 || spec.freq <= 0 || spec.freq > MaxRate) {
+        if (length == 0 || wave.freq <= 0 || wave.freq > MaxRate) {
             sdl.SDL_FreeWAV(bytes);
             return samples;
         }
-        samples.format = spec.format;
-        samples.channels = spec.channels;
-        samples.rate = spec.freq;
+        samples.format = wave.format;
+        samples.channels = wave.channels;
+        samples.rate = wave.freq;
         // Plain PCM, as the game's own sounds are, is played straight from the image
         // rather than kept twice.
         if (length <= data.size() && std::memcmp(bytes, data.data(), length) == 0) {
@@ -194,8 +202,7 @@ struct DesktopPlatform::Audio {
         wanted.freq = 44100;
         wanted.format = AUDIO_S16SYS;
         wanted.channels = 2;
-        // A small buffer keeps a sound close to the click that caused it.
-        wanted.samples = 1024;
+        wanted.samples = BufferFrames;
         wanted.callback = &Audio::Fill;
         wanted.userdata = this;
         device = sdl.SDL_OpenAudioDevice(nullptr, 0, &wanted, &output,
@@ -279,7 +286,7 @@ void DesktopPlatform::PlaySound(const uint8_t* image, size_t size)
                                                  out.format, out.channels, out.freq);
         if (next.stream) {
             next.left = samples.bytes;
-            next.block = SDL_AUDIO_BITSIZE(samples.format) / 8 * samples.channels * size_t{1024};
+            next.block = size_t{FrameBytes(samples.format, samples.channels)} * BufferFrames;
         }
     }
     // Everything is ready before the old sound is touched: one voice replaces the other
