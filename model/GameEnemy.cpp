@@ -1,6 +1,7 @@
 #include "Gameparts.h"
 
 #include "GameRandom.h"
+#include "GameRules.h"
 #include "GameState.h"
 #include "SettingTable.h"
 #include "Gamefield.h"
@@ -96,32 +97,38 @@ void GameEnemy::Tick(GameState state)
     }
 }
 
-int32_t GameEnemy::Chase()
-{
-    GameField& field = links.field;
-    const FieldCell& player = field.Cell(links.player.cellIndex());
-    const BoardSquare centre = Aim::Centre(player);
-    const int32_t px = centre.column;
-    const int32_t py = centre.row;
-
-    for (int32_t& own : m_cells) {
-        // The square nearest to the player's centre in the ring around the enemy's cell.
-        const FieldCell& enemy = field.Cell(own);
-        const int32_t tx = std::clamp(px, enemy.left - 1, enemy.right);
-        const int32_t ty = std::clamp(py, enemy.top - 1, enemy.bottom);
-        int32_t g = field.Grid(tx, ty);
-        if (field.Cell(g).player >= 0 || field.Cell(g).enemy >= 0)
-            g = own;
-
-        FieldCell record = field.Cell(own);
-        record.enemy = -1;
-        field.SetCell(own, record);
-        record = field.Cell(g);
-        record.enemy = 0;
-        field.SetCell(g, record);
-        own = g;
+// The rules' view of the enemies on the field's records.
+class GameEnemy::Board {
+public:
+    explicit Board(const GameLinks& links)
+        : links(links)
+    {
     }
 
+    const GameField& field() const { return links.field; }
+    int32_t playerCell() const { return links.player.cellIndex(); }
+    bool EnemyOn(int32_t cell) const { return links.field.Cell(cell).enemy >= 0; }
+    void MoveEnemy(int32_t from, int32_t to)
+    {
+        GameField& field = links.field;
+        FieldCell record = field.Cell(from);
+        record.enemy = -1;
+        field.SetCell(from, record);
+        record = field.Cell(to);
+        record.enemy = 0;
+        field.SetCell(to, record);
+    }
+
+private:
+    const GameLinks& links;
+};
+
+int32_t GameEnemy::Chase()
+{
+    Board board(links);
+    Rules::ChaseInOrder(board, m_cells);
+
+    // The next chase's order: drawn now, shown by the flashing until then.
     const auto count = static_cast<int32_t>(m_cells.size());
     for (int32_t i = 0; i < count; ++i) {
         const int32_t j = links.random.Below(count);

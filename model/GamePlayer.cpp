@@ -1,6 +1,7 @@
 #include "Gameparts.h"
 
 #include "GameRandom.h"
+#include "GameRules.h"
 #include "GameState.h"
 #include "Gamefield.h"
 
@@ -10,8 +11,6 @@ namespace {
 constexpr int32_t BlinkOdds = 32;
 constexpr int32_t BlinkFrame = 4;
 constexpr int32_t LastSpinFrame = 3;
-// The move of a cycle after which the enemies move.
-constexpr int32_t ChaseMove = 3;
 
 } // namespace
 
@@ -68,41 +67,57 @@ void GamePlayer::Tick(GameState state)
     }
 }
 
+// The rules' view of the live game: the pieces as the field's records show them. Every
+// change goes through SetCell, so the field's changed list names what to redraw.
+class GamePlayer::Board {
+public:
+    explicit Board(GamePlayer& player)
+        : player(player)
+        , links(player.links)
+    {
+    }
+
+    const GameField& field() const { return links.field; }
+    int32_t playerCell() const { return player.m_cellIndex; }
+    int32_t cycleMoves() const { return player.m_cycleMoves; }
+    bool EnemyOn(int32_t cell) const { return links.field.Cell(cell).enemy >= 0; }
+    bool HasUnvisited() const { return links.field.HasUnvisited(); }
+    std::span<const int32_t> enemyCells() const { return links.enemy.cells(); }
+
+    void PlacePlayer(int32_t cell)
+    {
+        GameField& field = links.field;
+        FieldCell record = field.Cell(player.m_cellIndex);
+        record.player = -1;
+        field.SetCell(player.m_cellIndex, record);
+        // Read afresh, so that staying in place works.
+        record = field.Cell(cell);
+        record.player = 0;
+        record.unvisited = -1;
+        field.SetCell(cell, record);
+        player.m_cellIndex = cell;
+        ++player.m_cycleMoves;
+        ++player.m_totalMoves;
+    }
+    void EndCycle() { player.m_cycleMoves = 0; }
+    void Chase() { links.enemy.Chase(); }
+
+private:
+    GamePlayer& player;
+    const GameLinks& links;
+};
+
 GameState GamePlayer::Move(int32_t cell)
 {
-    GameField& field = links.field;
-    const FieldCell& target = field.Cell(cell);
-    if (target.enemy >= 0 || target.obstacle >= 0)
-        return GameState::None;
-    if (m_cycleMoves + 1 == ChaseMove && target.trap >= 0)
-        return GameState::None;
-    if (cell != m_cellIndex && !field.IsNeighbour(cell, m_cellIndex))
-        return GameState::None;
-
-    FieldCell record = field.Cell(m_cellIndex);
-    record.player = -1;
-    field.SetCell(m_cellIndex, record);
-    record = field.Cell(cell);
-    record.player = 0;
-    record.unvisited = -1;
-    field.SetCell(cell, record);
-
-    m_cellIndex = cell;
-    ++m_cycleMoves;
-    ++m_totalMoves;
-
-    // Clearing wins even when the same move ends next to an enemy.
-    if (!field.HasUnvisited())
+    Board board(*this);
+    switch (Rules::Move(board, cell)) {
+    case Rules::MoveResult::Cleared:
         return GameState::Cleared;
-    if (m_cycleMoves != ChaseMove)
+    case Rules::MoveResult::Caught:
+        return GameState::Gameover;
+    default:
         return GameState::None;
-    m_cycleMoves = 0;
-    for (const int32_t enemyCell : links.enemy.cells()) {
-        if (field.IsNeighbour(m_cellIndex, enemyCell))
-            return GameState::Gameover;
     }
-    links.enemy.Chase();
-    return GameState::None;
 }
 
 GameState GamePlayer::MoveTo(BoardSquare square)

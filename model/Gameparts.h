@@ -31,6 +31,8 @@ public:
     int32_t totalMoves() const { return m_totalMoves; }
 
 private:
+    class Board;
+
     const GameLinks& links;
     int32_t m_cellIndex = 0;
     int32_t m_cycleMoves = 0;
@@ -55,6 +57,8 @@ public:
     int32_t Chase();
 
 private:
+    class Board;
+
     const GameLinks& links;
     int32_t m_count = 0;
     std::vector<int32_t> m_cells;

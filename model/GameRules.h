@@ -1,0 +1,86 @@
+#pragma once
+
+#include "GameState.h"
+#include "Gamefield.h"
+
+#include <cstdint>
+#include <span>
+
+// The rules of a move and of a chase, stated once. The pieces apply them to the field's
+// records; the solver applies them to positions of its own. A board hands the rules what
+// they ask and carries out what they decide; the field lends the shape of the pattern.
+//
+// A board for Move offers:
+//   const GameField& field() const;      the pattern's cells, neighbours and grid
+//   int32_t playerCell() const;          where the player stands
+//   int32_t cycleMoves() const;          moves made since the enemies last moved
+//   bool EnemyOn(int32_t cell) const;
+//   bool HasUnvisited() const;           some cell is still to visit
+//   std::span<const int32_t> enemyCells() const;
+//   void PlacePlayer(int32_t cell);      the player stands there, visited, one more move made
+//   void EndCycle();                     the cycle of moves starts again
+//   void Chase();                        the enemies are due to move
+// A board for ChaseInOrder offers field(), playerCell(), EnemyOn(cell) and
+//   void MoveEnemy(int32_t from, int32_t to);
+namespace Rules {
+
+// The move of a cycle after which the enemies move.
+inline constexpr int32_t ChaseMove = 3;
+
+// Whether the player's next move may end on the target: its own cell or an edge-sharing
+// neighbour, no obstacle, no enemy, and no trap for the move the enemies follow.
+bool MayEnter(const GameField& field, int32_t from, int32_t target, int32_t cycleMoves, bool enemyThere);
+
+// Whether an enemy on a cell that shares an edge with the player's catches it.
+bool Catches(const GameField& field, int32_t playerCell, int32_t enemyCell);
+
+// The cell an enemy heads for: the one covering the square nearest to the centre of the
+// player's cell in the ring of squares just around the enemy's own cell.
+int32_t ChaseAim(const GameField& field, int32_t playerCell, int32_t enemyCell);
+
+enum class MoveResult {
+    Refused, // nothing changed
+    Made,    // the game goes on
+    Cleared, // no cell is left to visit
+    Caught,  // an enemy stood next to the player at the chase move
+};
+
+// A click on a cell. Clearing wins even when the same move ends next to an enemy; at the
+// chase move an enemy next to the player catches it before anything moves.
+template <typename Board>
+MoveResult Move(Board& board, int32_t cell)
+{
+    const GameField& field = board.field();
+    if (!MayEnter(field, board.playerCell(), cell, board.cycleMoves(), board.EnemyOn(cell)))
+        return MoveResult::Refused;
+    board.PlacePlayer(cell);
+    if (!board.HasUnvisited())
+        return MoveResult::Cleared;
+    if (board.cycleMoves() != ChaseMove)
+        return MoveResult::Made;
+    board.EndCycle();
+    for (const int32_t enemyCell : board.enemyCells()) {
+        if (Catches(field, board.playerCell(), enemyCell))
+            return MoveResult::Caught;
+    }
+    board.Chase();
+    return MoveResult::Made;
+}
+
+// One step of every enemy, in the order given, whose entries follow the enemies. Those
+// earlier in the order have moved when a later one looks, so a cell just entered holds it
+// back and a cell just left is free; an enemy never enters the player's cell.
+template <typename Board>
+void ChaseInOrder(Board& board, std::span<int32_t> order)
+{
+    const GameField& field = board.field();
+    for (int32_t& own : order) {
+        int32_t aim = ChaseAim(field, board.playerCell(), own);
+        if (aim == board.playerCell() || board.EnemyOn(aim))
+            aim = own;
+        board.MoveEnemy(own, aim);
+        own = aim;
+    }
+}
+
+} // namespace Rules
