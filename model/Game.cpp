@@ -38,3 +38,15 @@ void Game::SetOptions(const FieldOption& field, int32_t enemyCount)
     m_field.SetOption(field);
     m_enemy.SetCount(enemyCount);
 }
+
+GamePosition Game::Position() const
+{
+    GamePosition position;
+    position.player = m_player.cellIndex();
+    position.enemies = m_enemy.cells();
+    position.cycleMoves = m_player.cycleMoves();
+    position.totalMoves = m_player.totalMoves();
+    for (int32_t c = 0; c < m_field.option().cell; ++c)
+        position.unvisited.push_back(m_field.Cell(c).unvisited);
+    return position;
+}

@@ -3,6 +3,7 @@
 #include "GameLinks.h"
 #include "GameState.h"
 #include "Gamefield.h"
+#include "GamePosition.h"
 #include "Gameparts.h"
 
 #include <cstdint>
@@ -35,6 +36,8 @@ public:
     static bool Animates(GameState state);
     // A click on a board square: None, or the state the move leads to.
     GameState MoveTo(BoardSquare square);
+    // Where the pieces stand, what is left to visit and the move counters.
+    GamePosition Position() const;
     // New pattern options; they take effect at the next start.
     void SetOptions(const FieldOption& field, int32_t enemyCount);
 

@@ -222,6 +222,15 @@ void GameField::InstallRectangles(std::span<const CellRect> rects)
     }
 }
 
+void GameField::CopyPattern(const GameField& other)
+{
+    SetOption(other.m_option);
+    m_cells = other.m_cells;
+    m_grid = other.m_grid;
+    m_neighbourCounts = other.m_neighbourCounts;
+    m_neighbours = other.m_neighbours;
+}
+
 void GameField::AppendRow(int32_t cell, int32_t y, int32_t left, int32_t right)
 {
     for (int32_t x = left; x < right;) {

@@ -78,6 +78,9 @@ public:
     // rectangles (one per cell, covering the board without overlap), then fills the grid
     // and builds the neighbour lists from them.
     void InstallRectangles(std::span<const CellRect> rects);
+    // Takes another field's pattern whole: cells with their marks, grid and neighbours. For
+    // a solver that searches a copy while the game goes on.
+    void CopyPattern(const GameField& other);
     // Whether a walk from the first cell to visit, over the steps a player could take,
     // reaches every other cell to visit.
     bool CheckReachable() const;

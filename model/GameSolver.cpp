@@ -1,0 +1,664 @@
+#include "GameSolver.h"
+
+#include "GameAim.h"
+#include "GameRules.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdlib>
+#include <numeric>
+#include <span>
+#include <vector>
+
+// How the solver works. A depth-first search tries the player's moves, the most promising
+// first, and remembers what it finds of every position. A position it comes back to on
+// the line it is following counts as not won there, since going round in a circle clears
+// nothing; and every chase after the next one is tried in each order the enemies may take.
+//
+// Wins found this way are proved: each rests on a clear at the end of every line the
+// enemies may choose. A loss, though, may rest on a circle through a position that turns
+// out won later on, so losses are only believed once checked: the positions called lost
+// that the root's loss rests on must close on themselves, every move from each of them
+// leading to a catch or to another of them. Such a set holds no won position, so the root
+// is lost. Where the check fails, the search runs again, now knowing more wins.
+namespace {
+
+// Deeper lines are not followed (the recursion stays within a thread's stack); a loss
+// that needed one fails its check.
+constexpr int32_t MaxDepth = 1000;
+// The budget and the cancel flag are looked at once in this many positions.
+constexpr uint64_t CheckEvery = 4096;
+// Searches again after a failed check at most this often before giving up undecided.
+constexpr int32_t MaxRounds = 4;
+
+// A position's key: the player's cell, the move of the cycle, whether the enemies'
+// order is known, and the enemies' cells.
+constexpr int32_t CellBits = 6;
+constexpr uint64_t CellMask = (1u << CellBits) - 1;
+constexpr int32_t PlayerShift = 0;
+constexpr int32_t CycleShift = 6;
+constexpr int32_t OrderedShift = 8;
+constexpr int32_t EnemyShift = 9;
+constexpr int32_t KeyBits = EnemyShift + CellBits * GameSolver::MaxEnemies;
+constexpr uint64_t KeyMask = (uint64_t{1} << KeyBits) - 1;
+// Above the key, a remembered position holds the move that wins it, how much search it
+// took, and its marks.
+constexpr int32_t MoveShift = KeyBits;
+constexpr int32_t WorkShift = MoveShift + CellBits;
+constexpr uint64_t WorkMask = 31;
+constexpr uint64_t WonMark = uint64_t{1} << 63;
+constexpr uint64_t LostMark = uint64_t{1} << 62;
+// A loss that failed its check: as if never found.
+constexpr uint64_t DoubtedMark = uint64_t{1} << 61;
+// A loss among those a check is looking at.
+constexpr uint64_t CheckedMark = uint64_t{1} << 60;
+
+uint64_t Bit(int32_t cell)
+{
+    return uint64_t{1} << cell;
+}
+
+// A position as the search keeps it.
+struct Node {
+    // The cells still to visit.
+    uint64_t left = 0;
+    int32_t player = 0;
+    int32_t cycle = 0;
+    int32_t count = 0;
+    // The enemies are in the order of the next chase while it is known, the list's own;
+    // once a chase has drawn a new order nobody can foresee, they are kept sorted.
+    bool ordered = false;
+    std::array<int32_t, GameSolver::MaxEnemies> enemies{};
+
+    uint64_t EnemyMask() const
+    {
+        uint64_t mask = 0;
+        for (int32_t i = 0; i < count; ++i)
+            mask |= Bit(enemies[i]);
+        return mask;
+    }
+
+    uint64_t Key() const
+    {
+        uint64_t key = uint64_t(player) << PlayerShift | uint64_t(cycle) << CycleShift
+            | uint64_t(ordered) << OrderedShift;
+        for (int32_t i = 0; i < count; ++i)
+            key |= uint64_t(enemies[i]) << (EnemyShift + CellBits * i);
+        return key;
+    }
+};
+
+// The rules' view of a search position.
+class NodeBoard {
+public:
+    NodeBoard(const GameField& field, Node& node)
+        : m_field(field)
+        , node(node)
+        , enemyMask(node.EnemyMask())
+    {
+    }
+
+    const GameField& field() const { return m_field; }
+    int32_t playerCell() const { return node.player; }
+    int32_t cycleMoves() const { return node.cycle; }
+    bool EnemyOn(int32_t cell) const { return (enemyMask & Bit(cell)) != 0; }
+    bool HasUnvisited() const { return node.left != 0; }
+    std::span<const int32_t> enemyCells() const { return {node.enemies.data(), static_cast<size_t>(node.count)}; }
+
+    void PlacePlayer(int32_t cell)
+    {
+        node.player = cell;
+        node.left &= ~Bit(cell);
+        ++node.cycle;
+    }
+    void EndCycle() { node.cycle = 0; }
+    void Chase() { chaseDue = true; }
+    void MoveEnemy(int32_t from, int32_t to) { enemyMask = (enemyMask & ~Bit(from)) | Bit(to); }
+
+    bool chaseDue = false;
+
+private:
+    const GameField& m_field;
+    Node& node;
+    uint64_t enemyMask;
+};
+
+// What the search found of the positions it finished, looked up by position. Four
+// entries share a slot of one cache line; an entry goes to its own slot or the one beside. The table grows while its memory allows; then a
+// new entry takes the place of the one in its slot that took the least search to find.
+class Table {
+public:
+    struct Entry {
+        uint64_t left = 0;
+        uint64_t word = 0; // the key, the move, the work and the marks; 0 when empty
+
+        uint64_t key() const { return word & KeyMask; }
+        bool Won() const { return (word & WonMark) != 0; }
+        // Lost as far as the search knows: found so and not doubted.
+        bool Lost() const { return (word & (LostMark | DoubtedMark)) == LostMark; }
+        int32_t move() const { return static_cast<int32_t>(word >> MoveShift & CellMask); }
+        uint64_t worth() const { return Won() ? WorkMask + 1 : word >> WorkShift & WorkMask; }
+    };
+
+    Entry* Find(uint64_t left, uint64_t key)
+    {
+        if (slots.empty())
+            return nullptr;
+        const size_t slot = Slot(left, key);
+        for (const size_t s : {slot, slot ^ 1}) {
+            for (Entry& e : slots[s].entries) {
+                if (e.word != 0 && e.left == left && e.key() == key)
+                    return &e;
+            }
+        }
+        return nullptr;
+    }
+
+    // work: about how many positions the search took to find it, as a power of two.
+    // Whether the entry was written.
+    bool Store(uint64_t left, uint64_t key, uint64_t marks, int32_t move, int32_t work, std::size_t limit)
+    {
+        const Entry entry{left, key | marks | uint64_t(std::max(move, 0)) << MoveShift
+                                    | uint64_t(std::min<int32_t>(work, WorkMask)) << WorkShift};
+        if (Entry* e = Find(left, key)) {
+            *e = entry;
+            return true;
+        }
+        // A full slot is made room for while the memory allows.
+        while (!Place(entry)) {
+            if (!Grow(limit))
+                return Replace(entry);
+        }
+        return true;
+    }
+
+    std::size_t bytes() const { return slots.size() * sizeof(Bucket); }
+
+private:
+    static constexpr int Ways = 4;
+    struct alignas(64) Bucket {
+        std::array<Entry, Ways> entries;
+    };
+
+    size_t Slot(uint64_t left, uint64_t key) const
+    {
+        uint64_t h = left * 0x9E3779B97F4A7C15u ^ (key + 0x632BE59BD9B4E019u) * 0xC2B2AE3D27D4EB4Fu;
+        h ^= h >> 29;
+        return static_cast<size_t>(h) & mask;
+    }
+
+    // Takes an empty place in the entry's slot or the one beside it, if there is one.
+    bool Place(const Entry& entry)
+    {
+        if (slots.empty())
+            return false;
+        const size_t slot = Slot(entry.left, entry.key());
+        for (const size_t s : {slot, slot ^ 1}) {
+            for (Entry& e : slots[s].entries) {
+                if (e.word == 0) {
+                    e = entry;
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // Gives the entry the place of the one in its slots that is worth least, unless that
+    // is worth more; a won position keeps its place. Whether the entry was written.
+    bool Replace(const Entry& entry)
+    {
+        const size_t slot = Slot(entry.left, entry.key());
+        Entry* cheapest = nullptr;
+        for (const size_t s : {slot, slot ^ 1}) {
+            for (Entry& e : slots[s].entries) {
+                if (!e.Won() && (!cheapest || e.worth() < cheapest->worth()))
+                    cheapest = &e;
+            }
+        }
+        if (!cheapest || cheapest->worth() > entry.worth())
+            return false;
+        *cheapest = entry;
+        return true;
+    }
+
+    // Doubles the table, if the memory allows; false when it does not.
+    bool Grow(std::size_t limit)
+    {
+        const size_t size = slots.empty() ? 1u << 12 : slots.size() * 2;
+        static_assert(sizeof(Bucket) == 64);
+        if (size * sizeof(Bucket) > limit)
+            return false;
+        std::vector<Bucket> old(size);
+        old.swap(slots);
+        mask = size - 1;
+        for (const Bucket& bucket : old) {
+            // Twice the room leaves next to no slot full, so a won position that finds none
+            // is as rare as eight in one place.
+            for (const Entry& e : bucket.entries) {
+                if (e.word != 0 && !Place(e))
+                    Replace(e);
+            }
+        }
+        return true;
+    }
+
+    std::vector<Bucket> slots;
+    size_t mask = 0;
+};
+
+// The positions on the line being searched. They leave in the reverse order of their
+// coming, so a slot can simply be emptied: no position still there was placed past it.
+class Line {
+public:
+    bool Holds(uint64_t left, uint64_t key) const
+    {
+        for (size_t i = Slot(left, key);; i = (i + 1) & (Size - 1)) {
+            if (!slots[i].used)
+                return false;
+            if (slots[i].left == left && slots[i].key == key)
+                return true;
+        }
+    }
+
+    size_t Add(uint64_t left, uint64_t key)
+    {
+        size_t i = Slot(left, key);
+        while (slots[i].used)
+            i = (i + 1) & (Size - 1);
+        slots[i] = {left, key, true};
+        return i;
+    }
+
+    void Remove(size_t slot) { slots[slot].used = false; }
+
+private:
+    // A power of two, at most half full.
+    static constexpr size_t Size = 2048;
+    static_assert(Size >= 2 * MaxDepth);
+
+    struct Entry {
+        uint64_t left = 0;
+        uint64_t key = 0;
+        bool used = false;
+    };
+
+    static size_t Slot(uint64_t left, uint64_t key)
+    {
+        const uint64_t h = (left ^ key * 0x9E3779B97F4A7C15u) * 0xD6E8FEB86659FD93u;
+        return static_cast<size_t>(h >> 40) & (Size - 1);
+    }
+
+    std::vector<Entry> slots = std::vector<Entry>(Size);
+};
+
+} // namespace
+
+class GameSolver::Search {
+public:
+    Search(const GameField& field, int32_t enemies)
+        : enemies(enemies)
+        , field(field)
+        , cells(field.option().cell)
+        , outcomesByDepth(Scratch + 1)
+    {
+        // How far apart two cells' middles lie, to try first the moves that keep away from
+        // the enemies. Only the order of the search depends on it, never a verdict.
+        distance.resize(static_cast<size_t>(cells * cells));
+        for (int32_t a = 0; a < cells; ++a) {
+            for (int32_t b = 0; b < cells; ++b) {
+                const BoardSquare p = Aim::Centre(field.Cell(a));
+                const BoardSquare q = Aim::Centre(field.Cell(b));
+                distance[a * cells + b] = std::abs(p.column - q.column) + std::abs(p.row - q.row);
+            }
+        }
+    }
+
+    SolverResult Run(const Node& root, const SolverLimits& limits)
+    {
+        this->limits = limits;
+        visited = 0;
+        stopped = false;
+        SolverResult result;
+        // A way found against every order the enemies may take serves the order they have
+        // as well, and following it from position to position keeps the player on one way.
+        Node anyOrder = root;
+        anyOrder.ordered = false;
+        std::sort(anyOrder.enemies.begin(), anyOrder.enemies.begin() + anyOrder.count);
+        if (const Table::Entry* known = table.Find(anyOrder.left, anyOrder.Key()); known && known->Won()) {
+            result.verdict = Verdict::Clearable;
+            result.move = known->move();
+        }
+        for (int32_t round = 0; round < MaxRounds && !stopped && result.verdict == Verdict::Undecided; ++round) {
+            const Found found = Visit(root, 0);
+            if (found.outcome == Outcome::Won) {
+                result.verdict = Verdict::Clearable;
+                result.move = found.move;
+                break;
+            }
+            if (found.outcome == Outcome::Lost && LossHolds(root)) {
+                result.verdict = Verdict::Lost;
+                break;
+            }
+        }
+        result.positions = visited;
+        result.peakBytes = peakBytes;
+        return result;
+    }
+
+    const int32_t enemies;
+
+private:
+    enum class Outcome { Won, Lost, Stopped };
+
+    struct Found {
+        Outcome outcome = Outcome::Lost;
+        int32_t move = -1;
+        // A win whose moves can be followed in the table down to a clear.
+        bool recorded = false;
+    };
+
+    Found Visit(const Node& node, int32_t depth)
+    {
+        if (++visited % CheckEvery == 0 && OutOfTime())
+            stopped = true;
+        if (stopped)
+            return {Outcome::Stopped};
+
+        const uint64_t key = node.Key();
+        if (const Table::Entry* known = table.Find(node.left, key)) {
+            if (known->Won())
+                return {Outcome::Won, known->move(), true};
+            if (known->Lost())
+                return {Outcome::Lost};
+        }
+        if (depth >= MaxDepth || line.Holds(node.left, key))
+            return {Outcome::Lost};
+
+        const size_t slot = line.Add(node.left, key);
+        const uint64_t before = visited;
+        Found found = Expand(node, depth);
+        line.Remove(slot);
+        const auto work = static_cast<int32_t>(std::bit_width(visited - before));
+        // A win is written down only once the positions its move leads to are, and wins
+        // are never given up for room: so the moves written down always lead to a clear,
+        // and never round in a circle through a win found again another way.
+        if (found.outcome == Outcome::Won && found.recorded)
+            found.recorded = Remember(node.left, key, WonMark, found.move, work);
+        else if (found.outcome == Outcome::Lost)
+            Remember(node.left, key, LostMark, -1, work);
+        return found;
+    }
+
+    Found Expand(const Node& node, int32_t depth)
+    {
+        Found found;
+        ForEachMove(node, [&](int32_t cell, Rules::MoveResult result, const Node& next, bool chase) {
+            if (result == Rules::MoveResult::Cleared) {
+                found = {Outcome::Won, cell, true};
+                return true;
+            }
+            if (result != Rules::MoveResult::Made)
+                return false;
+            const Found after = chase ? Chase(next, depth + 1) : Visit(next, depth + 1);
+            if (after.outcome == Outcome::Lost)
+                return false;
+            found = {after.outcome, cell, after.recorded};
+            return true;
+        });
+        return found;
+    }
+
+    // After the move the enemies follow: won only if every position the chase can lead to
+    // is won.
+    Found Chase(const Node& node, int32_t depth)
+    {
+        bool recorded = true;
+        for (const Node& after : ChaseOutcomes(node, depth)) {
+            const Found found = Visit(after, depth);
+            if (found.outcome != Outcome::Won)
+                return found;
+            recorded = recorded && found.recorded;
+        }
+        return {Outcome::Won, -1, recorded};
+    }
+
+    // Tries the moves from the position, the most promising first, until the visitor
+    // returns true. It gets the cell, what the rules made of the move, the position after
+    // it and whether the enemies are due to move.
+    template <typename Visitor>
+    void ForEachMove(const Node& node, Visitor&& visit)
+    {
+        struct Candidate {
+            int32_t cell;
+            int32_t rank;
+        };
+        std::array<Candidate, MaxCells + 1> candidates;
+        int32_t count = 0;
+        candidates[count++] = {node.player, Rank(node, node.player)};
+        for (const int32_t cell : field.Neighbours(node.player))
+            candidates[count++] = {cell, Rank(node, cell)};
+        // A handful of moves: sorted in place, ties in the order of the neighbours.
+        for (int32_t i = 1; i < count; ++i) {
+            for (int32_t j = i; j > 0 && candidates[j].rank < candidates[j - 1].rank; --j)
+                std::swap(candidates[j], candidates[j - 1]);
+        }
+        for (int32_t i = 0; i < count; ++i) {
+            Node next = node;
+            NodeBoard board(field, next);
+            const Rules::MoveResult result = Rules::Move(board, candidates[i].cell);
+            if (visit(candidates[i].cell, result, next, board.chaseDue))
+                return;
+        }
+    }
+
+    // The distinct positions a chase can lead to. The next chase's order is known; after
+    // it, any order may come, so each order the enemies may take gives one.
+    using Outcomes = std::vector<Node>;
+    const Outcomes& ChaseOutcomes(const Node& node, int32_t depth)
+    {
+        Outcomes& outcomes = outcomesByDepth[depth];
+        outcomes.clear();
+        // The enemies whose order matters go last, and only their order is varied.
+        std::array<int32_t, MaxEnemies> order{};
+        std::iota(order.begin(), order.begin() + node.count, 0);
+        const int32_t free = node.ordered ? node.count : Independent(node, order);
+        do {
+            Node next = node;
+            for (int32_t i = 0; i < node.count; ++i)
+                next.enemies[i] = node.enemies[order[i]];
+            NodeBoard board(field, next);
+            Rules::ChaseInOrder(board, std::span<int32_t>(next.enemies.data(), static_cast<size_t>(next.count)));
+            next.ordered = false;
+            std::sort(next.enemies.begin(), next.enemies.begin() + next.count);
+            if (std::none_of(outcomes.begin(), outcomes.end(),
+                             [&](const Node& o) { return o.enemies == next.enemies; }))
+                outcomes.push_back(next);
+        } while (std::next_permutation(order.begin() + free, order.begin() + node.count));
+        return outcomes;
+    }
+
+    // Puts first the enemies whose step does not depend on the order, and tells how many
+    // they are. An enemy's step depends on another's place in the order when it heads for
+    // the cell the other stands on or heads for; two enemies that neither does to the
+    // other, or to anyone in between, end where they end in any order.
+    int32_t Independent(const Node& node, std::array<int32_t, MaxEnemies>& order) const
+    {
+        std::array<int32_t, MaxEnemies> aims{};
+        for (int32_t i = 0; i < node.count; ++i)
+            aims[i] = Rules::ChaseAim(field, node.player, node.enemies[i]);
+        const auto depends = [&](int32_t i, int32_t j) {
+            return i != j && (aims[i] == aims[j] || aims[i] == node.enemies[j]);
+        };
+        std::array<bool, MaxEnemies> tied{};
+        for (int32_t i = 0; i < node.count; ++i) {
+            for (int32_t j = 0; j < node.count; ++j)
+                tied[i] = tied[i] || depends(i, j) || depends(j, i);
+        }
+        const auto split = std::stable_partition(order.begin(), order.begin() + node.count,
+                                                 [&](int32_t i) { return !tied[i]; });
+        return static_cast<int32_t>(split - order.begin());
+    }
+
+    // Lower first: a cell still to visit before one visited, and staying put last; among
+    // cells to visit, the one with fewer ways on first, so none is left stranded; then the
+    // one farther from the enemies.
+    int32_t Rank(const Node& node, int32_t cell) const
+    {
+        int32_t nearest = 64;
+        for (int32_t i = 0; i < node.count; ++i)
+            nearest = std::min(nearest, distance[cell * cells + node.enemies[i]]);
+        const int32_t away = 64 - nearest;
+        if (node.left & Bit(cell)) {
+            int32_t ways = 0;
+            for (const int32_t next : field.Neighbours(cell))
+                ways += (node.left & Bit(next)) != 0;
+            return ways * 128 + away;
+        }
+        return (cell == node.player ? 3 : 2) * 128 * 64 + away;
+    }
+
+    // Checks the loss found for the root: gathers the positions called lost that it rests
+    // on, drops those with a move that leads anywhere else until none is left to drop, and
+    // tells whether the root is still among them. Those dropped are doubted, so a search
+    // again looks at them afresh.
+    bool LossHolds(const Node& root)
+    {
+        std::vector<Node> proof;
+        const auto take = [&](const Node& node) {
+            Table::Entry* entry = table.Find(node.left, node.Key());
+            if (!entry || !entry->Lost())
+                return false;
+            if (!(entry->word & CheckedMark)) {
+                entry->word |= CheckedMark;
+                proof.push_back(node);
+            }
+            return true;
+        };
+        take(root);
+        for (size_t i = 0; i < proof.size() && !stopped; ++i) {
+            const Node node = proof[i]; // the list grows meanwhile
+            ForEachMove(node, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
+                if (result == Rules::MoveResult::Made) {
+                    if (chase) {
+                        for (const Node& after : ChaseOutcomes(next, Scratch)) {
+                            if (take(after))
+                                break;
+                        }
+                    } else {
+                        take(next);
+                    }
+                }
+                return false;
+            });
+            if (i % CheckEvery == 0 && OutOfTime())
+                stopped = true;
+        }
+
+        const auto held = [&](const Node& node) {
+            const Table::Entry* entry = table.Find(node.left, node.Key());
+            return entry && entry->Lost() && (entry->word & CheckedMark);
+        };
+        for (bool dropped = true; dropped && !stopped;) {
+            dropped = false;
+            for (const Node& node : proof) {
+                if (!held(node) || Closed(node, held))
+                    continue;
+                table.Find(node.left, node.Key())->word |= DoubtedMark;
+                dropped = true;
+            }
+            stopped = OutOfTime();
+        }
+        const bool holds = !stopped && held(root);
+        for (const Node& node : proof)
+            table.Find(node.left, node.Key())->word &= ~CheckedMark;
+        return holds;
+    }
+
+    // Whether every move from the position ends in a catch or leads to a held position;
+    // a move the enemies follow, to at least one.
+    template <typename Held>
+    bool Closed(const Node& node, Held&& held)
+    {
+        bool closed = true;
+        ForEachMove(node, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
+            if (result == Rules::MoveResult::Cleared) {
+                closed = false;
+            } else if (result == Rules::MoveResult::Made) {
+                if (chase) {
+                    const Outcomes& outcomes = ChaseOutcomes(next, Scratch);
+                    closed = std::any_of(outcomes.begin(), outcomes.end(), held);
+                } else {
+                    closed = held(next);
+                }
+            }
+            return !closed;
+        });
+        return closed;
+    }
+
+    bool OutOfTime() const
+    {
+        if (visited >= limits.positions)
+            return true;
+        if (limits.cancel && limits.cancel->load(std::memory_order_relaxed))
+            return true;
+        return limits.deadline && std::chrono::steady_clock::now() >= *limits.deadline;
+    }
+
+    // Whether it was written down.
+    bool Remember(uint64_t left, uint64_t key, uint64_t marks, int32_t move, int32_t work)
+    {
+        const bool stored = table.Store(left, key, marks, move, work, limits.memoryBytes);
+        peakBytes = std::max(peakBytes, table.bytes());
+        return stored;
+    }
+
+    // The outcome list of the check, apart from those of the line.
+    static constexpr int32_t Scratch = MaxDepth + 1;
+
+    const GameField& field;
+    const int32_t cells;
+    // The positions after each distinct chase, one list per depth of the line.
+    std::vector<Outcomes> outcomesByDepth;
+    std::vector<int32_t> distance;
+    SolverLimits limits;
+    uint64_t visited = 0;
+    bool stopped = false;
+    Table table;
+    Line line;
+    std::size_t peakBytes = 0;
+};
+
+GameSolver::GameSolver(const GameField& pattern)
+{
+    m_game.field().CopyPattern(pattern);
+}
+
+GameSolver::~GameSolver() = default;
+
+SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& limits)
+{
+    const GameField& field = m_game.field();
+    const int32_t cells = field.option().cell;
+    if (cells > MaxCells || from.enemies.size() > static_cast<size_t>(MaxEnemies)
+        || from.unvisited.size() != static_cast<size_t>(cells))
+        return {};
+    Node root;
+    for (int32_t c = 0; c < cells; ++c) {
+        if (from.unvisited[c] >= 0)
+            root.left |= Bit(c);
+    }
+    root.player = from.player;
+    root.cycle = from.cycleMoves;
+    root.count = static_cast<int32_t>(from.enemies.size());
+    std::copy(from.enemies.begin(), from.enemies.end(), root.enemies.begin());
+    root.ordered = true;
+    if (root.left == 0)
+        return {Verdict::Clearable, from.player};
+    // What the search knows holds for this pattern with this many enemies.
+    if (!m_search || m_search->enemies != root.count)
+        m_search = std::make_unique<Search>(field, root.count);
+    return m_search->Run(root, limits);
+}
