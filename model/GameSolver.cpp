@@ -562,13 +562,14 @@ private:
         };
         for (bool dropped = true; dropped && !stopped;) {
             dropped = false;
-            for (const Node& node : proof) {
-                if (!held(node) || Closed(node, held))
+            for (size_t i = 0; i < proof.size() && !stopped; ++i) {
+                if (i % CheckEvery == 0 && OutOfTime())
+                    stopped = true;
+                if (!held(proof[i]) || Closed(proof[i], held))
                     continue;
-                table.Find(node.left, node.Key())->word |= DoubtedMark;
+                table.Find(proof[i].left, proof[i].Key())->word |= DoubtedMark;
                 dropped = true;
             }
-            stopped = OutOfTime();
         }
         const bool holds = !stopped && held(root);
         for (const Node& node : proof)
