@@ -1,5 +1,10 @@
 #include "Game.h"
 
+#include "GameRandom.h"
+
+#include <algorithm>
+#include <utility>
+
 Game::Game(GameRandom& random, const StatusOption& status)
     : links{random, status, m_player, m_enemy, m_field}
     , m_player(links)
@@ -13,6 +18,15 @@ void Game::ChangeState(GameState state)
     m_field.ChangeState(state);
     m_player.ChangeState(state);
     m_enemy.ChangeState(state);
+    m_history.Clear();
+}
+
+void Game::Deal(const PatternNumber& number)
+{
+    SetOptions(number.field, number.enemies);
+    m_number = {m_field.option(), m_enemy.count(), number.seed};
+    links.random.Reseed(number.seed);
+    ChangeState(GameState::Started);
 }
 
 void Game::Tick(GameState state)
@@ -30,7 +44,45 @@ bool Game::Animates(GameState state)
 
 GameState Game::MoveTo(BoardSquare square)
 {
-    return m_player.MoveTo(square);
+    GamePosition before = Position();
+    const GameState result = m_player.MoveTo(square);
+    if (m_player.totalMoves() != before.totalMoves)
+        m_history.Made(std::move(before));
+    return result;
+}
+
+bool Game::Undo()
+{
+    if (!m_history.CanUndo())
+        return false;
+    Restore(m_history.Undo(Position()));
+    return true;
+}
+
+bool Game::Redo()
+{
+    if (!m_history.CanRedo())
+        return false;
+    Restore(m_history.Redo(Position()));
+    return true;
+}
+
+// The pieces stand still in their first frames, as after a move; a cell is written only
+// where it looks different, so only those are drawn again.
+void Game::Restore(const GamePosition& position)
+{
+    const auto& enemies = position.enemies;
+    for (int32_t c = 0; c < m_field.option().cell; ++c) {
+        FieldCell record = m_field.Cell(c);
+        const FieldCell before = record;
+        record.player = c == position.player ? 0 : -1;
+        record.enemy = std::find(enemies.begin(), enemies.end(), c) != enemies.end() ? 0 : -1;
+        record.unvisited = position.unvisited[c];
+        if (record != before)
+            m_field.SetCell(c, record);
+    }
+    m_player.Restore(position);
+    m_enemy.Restore(enemies);
 }
 
 void Game::SetOptions(const FieldOption& field, int32_t enemyCount)
@@ -46,6 +98,7 @@ GamePosition Game::Position() const
     position.enemies = m_enemy.cells();
     position.cycleMoves = m_player.cycleMoves();
     position.totalMoves = m_player.totalMoves();
+    position.aim = m_player.aim();
     for (int32_t c = 0; c < m_field.option().cell; ++c)
         position.unvisited.push_back(m_field.Cell(c).unvisited);
     return position;

@@ -130,6 +130,14 @@ GameState GamePlayer::MoveTo(BoardSquare square)
     return result;
 }
 
+void GamePlayer::Restore(const GamePosition& position)
+{
+    m_cellIndex = position.player;
+    m_cycleMoves = position.cycleMoves;
+    m_totalMoves = position.totalMoves;
+    m_aim = position.aim;
+}
+
 BoardSquare GamePlayer::aim() const
 {
     return Aim::ClampInto(links.field.Cell(m_cellIndex), m_aim);

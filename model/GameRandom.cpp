@@ -19,6 +19,11 @@ int32_t GameRandom::Below(int32_t n)
     return Next() % n;
 }
 
+void GameRandom::Reseed(uint32_t seed)
+{
+    engine.seed(seed);
+}
+
 int32_t GameRandom::Next()
 {
     return static_cast<int32_t>(engine() >> 1);

@@ -13,6 +13,8 @@ public:
 
     // A draw taken modulo n; 0 without a draw when n is 0 or less.
     int32_t Below(int32_t n);
+    // The draws from here on are those of a source made with this seed.
+    void Reseed(uint32_t seed);
 
 protected:
     // A non-negative draw.

@@ -2,6 +2,7 @@
 
 #include "GameAim.h"
 #include "GameLinks.h"
+#include "GamePosition.h"
 #include "GameState.h"
 
 #include <cstdint>
@@ -25,6 +26,10 @@ public:
     BoardSquare aim() const;
     // The square a key in that direction clicks; none off the board.
     std::optional<BoardSquare> LookAt(Heading heading) const;
+
+    // Where a position taken back or made again puts the player; the field's records are
+    // the game's to restore.
+    void Restore(const GamePosition& position);
 
     int32_t cellIndex() const { return m_cellIndex; }
     int32_t cycleMoves() const { return m_cycleMoves; }
@@ -55,6 +60,8 @@ public:
     void ChangeState(GameState state);
     void Tick(GameState state);
     int32_t Chase();
+    // The enemies' cells, in order, of a position taken back or made again.
+    void Restore(const std::vector<int32_t>& cells) { m_cells = cells; }
 
 private:
     class Board;
