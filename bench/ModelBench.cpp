@@ -1,5 +1,6 @@
 #include "Game.h"
 #include "GameRandom.h"
+#include "GameRules.h"
 #include "StatusOption.h"
 
 #include <benchmark/benchmark.h>
@@ -37,12 +38,10 @@ struct Bench {
     int32_t NextCell() const
     {
         const int32_t from = player.cellIndex();
-        const bool third = player.cycleMoves() == 2;
         const auto list = field.Neighbours(from);
         for (size_t i = 0; i < list.size(); ++i) {
             const int32_t c = list[(i + static_cast<size_t>(player.totalMoves())) % list.size()];
-            const FieldCell& r = field.Cell(c);
-            if (r.enemy < 0 && r.obstacle < 0 && !(third && r.trap >= 0))
+            if (Rules::MayEnter(field, from, c, player.cycleMoves(), field.Cell(c).enemy >= 0))
                 return c;
         }
         return from;
