@@ -5,11 +5,13 @@
 # plays the installed game as root and then as a player, removes it, and runs lintian:
 # any error or warning (an unstripped program, files not owned by root, a missing
 # copyright or changelog) fails the test.
-# Usage: debian_package.sh BUILD_DIR VERSION MARK (the file that marks a system-wide game)
+# Usage: debian_package.sh BUILD_DIR VERSION MARK LANGUAGES (MARK: the file that marks a
+# system-wide game; LANGUAGES: the codes of the game's other languages, separated by ';')
 set -eu
 build="$1"
 version="$2"
 mark="$3"
+languages=$(echo "$4" | tr ';' ' ')
 id=org.tarvik.Tarvik
 work=$(mktemp -d)
 xvfb=""
@@ -76,8 +78,10 @@ check_layout() {
     done
     grep -q "<project_license>MIT</project_license>" "$share/metainfo/$id.metainfo.xml" \
         || fail "no MIT licence in the AppStream data"
-    man -l "$share/man/man6/tarvik.6.gz" 2> "$work/man.log" | grep -q "settings.ini" \
-        || { cat "$work/man.log"; fail "the manual page does not render or names no settings file"; }
+    for folder in man6 $(for language in $languages; do echo "$language/man6"; done); do
+        man -l "$share/man/$folder/tarvik.6.gz" 2> "$work/man.log" | grep -q "settings.ini" \
+            || { cat "$work/man.log"; fail "the manual page in $folder does not render or names no settings file"; }
+    done
     grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
         "$share/doc/tarvik/copyright" || fail "the copyright file is not machine-readable"
     zcat "$share/doc/tarvik/changelog.gz" | head -1 | grep -q "^tarvik ($version) " \
