@@ -16,7 +16,7 @@ class DesktopPlatform : public GamePlatform {
 public:
     static constexpr const char* Library = "libSDL2-2.0.so.0";
 
-    // owner: the window whose boxes the errors are, none in tests and tools. library: the
+    // owner: the window the error boxes belong to, none in tests and tools. library: the
     // SDL library to load; tests name one that is not there.
     explicit DesktopPlatform(QWidget* owner = nullptr, const char* library = Library);
     ~DesktopPlatform() override;

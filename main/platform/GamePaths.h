@@ -26,8 +26,8 @@ struct GamePaths {
     // The folder of the program file, resolved through /proc/self/exe so that neither the
     // current directory nor a link the game was started through changes it. A portable
     // game (the build folder, a per-user install, an unpacked folder) keeps the settings
-    // beside the program when settings.ini is there or the player may write the folder;
-    // a system-wide install, and a portable game the player cannot write, give every
-    // player a file of their own instead, under $XDG_CONFIG_HOME (or ~/.config).
+    // beside the program when settings.ini is there or the player may write the folder.
+    // A system-wide install always, and a portable game otherwise, give every player a
+    // file of their own instead, under $XDG_CONFIG_HOME (or ~/.config).
     static GamePaths OfProgram(const QString& language = {});
 };

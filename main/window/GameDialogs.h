@@ -8,8 +8,8 @@
 
 // The dialogs the main window shows. Each is built on its first showing: nothing of a
 // dialog is seen before that, and a start that builds none shows its window sooner.
-// They belong to the main window, which the desktop then keeps them with (above it, out
-// of the taskbar, untiled), and they go with it.
+// They belong to the main window: the desktop keeps them above it, out of the taskbar and
+// untiled, and they go when it goes.
 class GameDialogs {
 public:
     // The main window calls this as it is made, before it shows any dialog.
