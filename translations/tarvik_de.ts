@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Succeeding</source>
-        <translation>Serie</translation>
+        <translation>Aktuelle Serie</translation>
     </message>
     <message>
         <source>Max Succeeding</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Waiting to be started.</source>
-        <translation>Warte auf den Start.</translation>
+        <translation>Bereit zum Start.</translation>
     </message>
     <message>
         <source>S t a r t e d .</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Starting new pattern with modified settings.</source>
-        <translation>Mit den geänderten Einstellungen wird ein neues Muster gestartet.</translation>
+        <translation>Mit den geänderten Optionen wird ein neues Muster gestartet.</translation>
     </message>
     <message>
         <source>Opening HTML help.</source>

@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>S&amp;tatus</source>
-        <translation>Es&amp;tadísticas</translation>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <source>&amp;Option</source>
@@ -157,11 +157,11 @@
     </message>
     <message>
         <source>S t a r t e d .</source>
-        <translation>I n i c i a d o .</translation>
+        <translation>¡ A  j u g a r !</translation>
     </message>
     <message>
         <source>R e t r y i n g .</source>
-        <translation>R e i n t e n t a n d o .</translation>
+        <translation>N u e v o  i n t e n t o .</translation>
     </message>
     <message>
         <source>C l e a r e d !</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>G a m e o v e r .</source>
-        <translation>F i n  d e l  j u e g o .</translation>
+        <translation>F i n  d e  l a  p a r t i d a .</translation>
     </message>
     <message>
         <source>Starting new pattern.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Starting new pattern with modified settings.</source>
-        <translation>Se iniciará un patrón nuevo con los ajustes modificados.</translation>
+        <translation>Se iniciará un patrón nuevo con las opciones modificadas.</translation>
     </message>
     <message>
         <source>Opening HTML help.</source>

@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation>&amp;Confirmer</translation>
+        <translation>&amp;Demander confirmation</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Start</source>
-        <translation>Grilles</translation>
+        <translation>Grilles lancées</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Sure?</source>
-        <translation>Vous êtes sûr&#xa0;?</translation>
+        <translation>Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Starting new pattern with modified settings.</source>
-        <translation>Une nouvelle grille va commencer avec les réglages modifiés.</translation>
+        <translation>Une nouvelle grille va commencer avec les options modifiées.</translation>
     </message>
     <message>
         <source>Opening HTML help.</source>

@@ -2,7 +2,7 @@
 
 #include "Application.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <SDL.h>
@@ -224,8 +224,9 @@ struct DesktopPlatform::Audio {
     }
 };
 
-DesktopPlatform::DesktopPlatform(const char* library)
-    : library(library)
+DesktopPlatform::DesktopPlatform(QWidget* owner, const char* library)
+    : owner(owner)
+    , library(library)
 {
 }
 
@@ -321,7 +322,7 @@ bool DesktopPlatform::Playing() const
 // The model hands in its English text; the player reads it in their language.
 void DesktopPlatform::ShowError(const std::string& text)
 {
-    Application::Warn(QApplication::activeWindow(), QCoreApplication::translate("GamePlatform", "Error"),
+    Application::Warn(owner, QCoreApplication::translate("GamePlatform", "Error"),
                       QCoreApplication::translate("GamePlatform", text.c_str()));
 }
 

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+class QWidget;
+
 // Sound through SDL on one voice, errors in a Qt message box.
 // SDL is loaded and the audio device opened on the first sound, not at start-up, so the
 // window never waits for them; without either the game stays silent and says nothing.
@@ -14,8 +16,9 @@ class DesktopPlatform : public GamePlatform {
 public:
     static constexpr const char* Library = "libSDL2-2.0.so.0";
 
-    // The SDL library to load; tests name one that is not there.
-    explicit DesktopPlatform(const char* library = Library);
+    // owner: the window the error boxes belong to, none in tests and tools. library: the
+    // SDL library to load; tests name one that is not there.
+    explicit DesktopPlatform(QWidget* owner = nullptr, const char* library = Library);
     ~DesktopPlatform() override;
 
     DesktopPlatform(const DesktopPlatform&) = delete;
@@ -40,6 +43,7 @@ private:
 
     bool OpenAudio();
 
+    QWidget* const owner;
     const char* library;
     std::unique_ptr<Audio> audio;
     bool unavailable = false;

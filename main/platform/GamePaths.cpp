@@ -28,6 +28,13 @@ QString ConfigFolder()
     return HomeFolder() + QStringLiteral("/.config");
 }
 
+// Whatever stands at the path, even a link that leads nowhere.
+bool Present(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
 } // namespace
 
 GamePaths GamePaths::InFolder(const QString& folder, const QString& language)
@@ -43,11 +50,13 @@ GamePaths GamePaths::OfProgram(const QString& language)
 {
     const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     GamePaths paths = InFolder(QFileInfo(program).absolutePath(), language);
-    // Whatever stands there, even a file the player cannot write, is the game's settings:
-    // a failed save is reported rather than the file silently passed over.
-    struct stat st {};
-    if (::lstat(QFile::encodeName(paths.settings).constData(), &st) == 0
-        || ::access(QFile::encodeName(paths.folder).constData(), W_OK) == 0)
+    // A game installed for the whole machine carries a mark in its folder, put there by the
+    // install, and never keeps settings in that folder, not even for root, who may write
+    // it: one player's run would leave a file that every other player reads. In a
+    // portable game, whatever stands there, even a file the player cannot write, is the
+    // game's settings: a failed save is reported rather than the file silently passed over.
+    if (!Present(paths.folder + QStringLiteral(TARVIK_SYSTEM_WIDE_MARK))
+        && (Present(paths.settings) || ::access(QFile::encodeName(paths.folder).constData(), W_OK) == 0))
         return paths;
     paths.settings = ConfigFolder() + QStringLiteral("/tarvik/settings.ini");
     paths.playerSettings = true;

@@ -24,9 +24,10 @@ struct GamePaths {
     // language is the code of the language the game speaks ("de"), empty for English.
     static GamePaths InFolder(const QString& folder, const QString& language = {});
     // The folder of the program file, resolved through /proc/self/exe so that neither the
-    // current directory nor a link the game was started through changes it. The settings
-    // stay beside the program when settings.ini is there or the player may write the
-    // folder, as in a portable or per-user install; a system-wide install gives every
-    // player a file of their own instead, under $XDG_CONFIG_HOME (or ~/.config).
+    // current directory nor a link the game was started through changes it. A portable
+    // game (the build folder, a per-user install, an unpacked folder) keeps the settings
+    // beside the program when settings.ini is there or the player may write the folder.
+    // A system-wide install always, and a portable game otherwise, give every player a
+    // file of their own instead, under $XDG_CONFIG_HOME (or ~/.config).
     static GamePaths OfProgram(const QString& language = {});
 };

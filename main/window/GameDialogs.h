@@ -4,26 +4,32 @@
 #include "OptionDialog.h"
 #include "StatusDialog.h"
 
-#include <memory>
+#include <QPointer>
 
 // The dialogs the main window shows. Each is built on its first showing: nothing of a
 // dialog is seen before that, and a start that builds none shows its window sooner.
+// They belong to the main window: the desktop keeps them above it, out of the taskbar and
+// untiled, and they go when it goes.
 class GameDialogs {
 public:
+    // The main window calls this as it is made, before it shows any dialog.
+    void BelongTo(QWidget* window) { owner = window; }
+
     TOptionDialog& OptionDialog() { return Built(option); }
     TAboutDialog& AboutDialog() { return Built(about); }
     TStatusDialog& StatusDialog() { return Built(status); }
 
 private:
     template <typename Form>
-    static Form& Built(std::unique_ptr<Form>& form)
+    Form& Built(QPointer<Form>& form)
     {
         if (!form)
-            form = std::make_unique<Form>();
+            form = new Form(owner);
         return *form;
     }
 
-    std::unique_ptr<TOptionDialog> option;
-    std::unique_ptr<TAboutDialog> about;
-    std::unique_ptr<TStatusDialog> status;
+    QPointer<QWidget> owner;
+    QPointer<TOptionDialog> option;
+    QPointer<TAboutDialog> about;
+    QPointer<TStatusDialog> status;
 };

@@ -2,6 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "Application.h"
+#include "GameDialogs.h"
 #include "GameRandom.h"
 #include "GameState.h"
 #include "BoardGeometry.h"
@@ -50,8 +51,10 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     , ui(std::make_unique<Ui::TSys>())
     , random(random)
     , paths(paths)
+    , platform(this)
     , dialogs(dialogs)
 {
+    dialogs.BelongTo(this);
     ui->setupUi(this);
 
     PopupMenu = new QMenu(this);

@@ -32,7 +32,7 @@ class TSys : public QMainWindow {
 
 public:
     // random is the model's one random source; tests hand in a scripted one. The dialogs
-    // must outlive the window.
+    // are built as the window's own, and go with it; their accessor must outlive it.
     TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs);
     ~TSys() override;
 

@@ -25,8 +25,7 @@ void TSys::MainMenu_HelpClick(QAction* sender)
                 QCoreApplication::processEvents();
                 QMessageBox::warning(this, tr("Help"),
                                      tr("Failed to open help file.") + LineBreak + LineBreak
-                                         + tr("Open following file by yourself.") + LineBreak
-                                         + QLatin1Char('`') + page + QLatin1Char('`'));
+                                         + tr("Open following file by yourself.") + LineBreak + page);
             }
         }
         SetBusy(false);

@@ -282,14 +282,31 @@ def closed(game, title):
     game.poll(lambda: not game.visible("^%s$" % title), 5, "the %s window to close" % title)
 
 
+def owner(game, wid):
+    """The window that a dialog or box is transient for, as the window manager reads it."""
+    out = game.x("xprop", "-id", wid, "WM_TRANSIENT_FOR").stdout
+    check("#" in out, "window %s is transient for none: %s" % (wid, out.strip()))
+    return int(out.split("#")[1], 16)
+
+
+def belongs_to_window(game, wid, title, centred=True):
+    """The dialog is the main window's own and, unless a box, in the middle of the screen."""
+    check(owner(game, wid) == int(game.window), "%s is not transient for the main window" % title)
+    x, y, width, height = game.geometry(wid)
+    check(not centred or (abs(2 * x + width - 1280) <= 2 and abs(2 * y + height - 1024) <= 2),
+          "%s is not centred on the screen: %s" % (title, (x, y, width, height)))
+
+
 def scenario_dialogs(game):
     game.launch()
     waiting(game)
     status = dialog(game, "F4", "Status")
+    belongs_to_window(game, status, "Status")
     game.key("Return", window=status)
     closed(game, "Status")
 
     option = dialog(game, "F5", "Option")
+    belongs_to_window(game, option, "Option")
     game.key("alt+1", "End", "Return", window=option)
     closed(game, "Option")
     field = game.wait_field(lambda f: len(f.cells) == 40 and f.player(),
@@ -297,10 +314,36 @@ def scenario_dialogs(game):
     check(field.shot.message_colour() == "white", "the new pattern shows no white message")
 
     help_box = dialog(game, "F1", "Help")
+    belongs_to_window(game, help_box, "the Help question", centred=False)
     game.key("Escape", window=help_box)
     closed(game, "Help")
+    before = game.visible()
+    game.key("alt+h")
+    game.poll(lambda: game.visible() - before, 5, "the Help menu")
+    game.key("a", focus=False)
+    about = game.poll(lambda: game.visible("^About$"), 5, "a window titled About").pop()
+    belongs_to_window(game, about, "About")
+    game.key("Return", window=about)
+    closed(game, "About")
     check(game.program.poll() is None, "the program ended")
     check(exit_by_menu(game).getint("fieldOption", "cell") == 40, "cell count not saved")
+
+    # The boxes of a start that finds a sound file broken and the settings unreadable come
+    # before the main window is shown, and still belong to it.
+    os.remove(os.path.join(game.folder, "sound", "start.wav"))
+    os.mkdir(os.path.join(game.folder, "sound", "start.wav"))
+    os.remove(game.settings_path)
+    os.mkdir(game.settings_path)
+    game.start()
+    owners = set()
+    for what in ("sound", "settings"):
+        box = game.poll(lambda: game.visible("^Error$"), 20, "the box about the %s" % what).pop()
+        owners.add(owner(game, box))
+        game.key("Return", window=box)
+        game.poll(lambda: box not in game.visible("^Error$"), 5, "the box about the %s to close" % what)
+    game.wait_window()
+    check(owners == {int(game.window)}, "the start-up boxes are transient for %s, not for the main window %s"
+          % (sorted(owners), game.window))
 
 
 def scenario_german(game):

@@ -1,17 +1,27 @@
 #!/bin/sh
 # Installs the build into a fresh prefix with an awkward name, checks the layout the
 # desktop expects, runs Debian's validators and starts the game through its link.
+# Usage: installed_layout.sh BUILD_DIR MARK (the file that marks a system-wide game)
 set -eu
 build="$1"
+mark="$2"
 id=org.tarvik.Tarvik
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/pre fix;\$(touch PWNED)"
 fail() { echo "$*"; exit 1; }
 
-cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; exit 1; }
+install_as() {
+    HOME="$1" cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; exit 1; }
+}
 
+# A prefix outside the installing user's home is one for the whole machine; one inside
+# it is the user's own, and installing there again drops the mark.
 game="$prefix/lib/tarvik"
+install_as /root-of-someone-else
+[ -f "$game/$mark" ] || fail "no $mark in a prefix outside the home"
+install_as "$work"
+[ ! -e "$game/$mark" ] || fail "$mark in a prefix inside the home"
 [ -x "$game/tarvik" ] && [ -f "$game/tarvik" ] || fail "no program in lib/tarvik"
 for name in title start retry clear gameover hattrick; do
     [ -s "$game/sound/$name.wav" ] || fail "no sound/$name.wav"

@@ -2,10 +2,12 @@
 # A game folder the player cannot write and that holds no settings.ini, as after a
 # system-wide install: each player keeps a file of their own under their configuration
 # folder, and the next start reads it back. A settings.ini that is there stays the one
-# used, even read-only. Run as an unprivileged user, since root may write anywhere.
-# Usage: player_settings.sh PROGRAM
+# used, even read-only, unless the folder is marked as installed for the whole machine.
+# Run as an unprivileged user, since root may write anywhere.
+# Usage: player_settings.sh PROGRAM MARK (the file that marks a system-wide game)
 set -eu
 program="$1"
+mark="$2"
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 fail() { echo "$*"; [ -s "$work/err" ] && cat "$work/err"; exit 1; }
@@ -74,4 +76,18 @@ play XDG_CONFIG_HOME="$work/home/unused"
 grep -q "Failed to save settings." "$work/err" || fail "no report of the failed save"
 [ "$(cat "$work/game/settings.ini")" = "$before" ] || fail "the read-only settings.ini changed"
 [ ! -e "$work/home/unused" ] || fail "saved under the player's folder instead"
+
+# A game installed for the whole machine never uses its folder, even one the player may
+# write and that holds a settings.ini: root runs the installed game with that power.
+rm -rf "$work/home/unused"
+chmod 755 "$work/game"
+[ -z "$player" ] || chown nobody:nogroup "$work/game"
+echo "installed for every player" > "$work/game/$mark"
+chmod 644 "$work/game/settings.ini"
+before=$(cat "$work/game/settings.ini")
+play XDG_CONFIG_HOME="$xdg"
+[ "$(cat "$work/game/settings.ini")" = "$before" ] || fail "the game folder's settings.ini was written"
+grep -qx "start = 7" "$xdg/tarvik/settings.ini" || fail "the player's own file was not the one read"
+grep -qx "enemyCount = 3" "$xdg/tarvik/settings.ini" || fail "the game folder's settings.ini was read"
+! grep -qi "fail" "$work/err" || fail "the game reported a failure"
 echo "each player keeps their own settings"

@@ -236,7 +236,7 @@ TEST(PlaybackWithoutLibraryTest, StaysSilentAndQuiet)
         using DesktopPlatform::DesktopPlatform;
         void ShowError(const std::string&) override { ++errors; }
         int errors = 0;
-    } platform("libtarvik-no-such-sound-library.so.0");
+    } platform(nullptr, "libtarvik-no-such-sound-library.so.0");
     const auto image = ToneImage(Low, 0.1);
     platform.PlaySound(image.data(), image.size());
     platform.PlaySound(nullptr, 0);

@@ -74,8 +74,8 @@ TEST(Help, MissingPageIsReportedWithItsPath)
     const ShownBox* failure = &shown->at(1);
     EXPECT_EQ(failure->caption, QStringLiteral("Help"));
     EXPECT_EQ(failure->icon, QMessageBox::Warning);
-    EXPECT_EQ(failure->text, QStringLiteral("Failed to open help file.\n\nOpen following file by yourself.\n`")
-                                 + game.paths.help + QStringLiteral("`"));
+    EXPECT_EQ(failure->text, QStringLiteral("Failed to open help file.\n\nOpen following file by yourself.\n")
+                                 + game.paths.help);
     EXPECT_TRUE(opener.opened.isEmpty());
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
@@ -112,7 +112,7 @@ TEST(Help, OpensThePageOfTheLanguageWhenItIsThere)
 
     const auto shown = openHelp(2);
     ASSERT_EQ(shown->size(), 2u);
-    EXPECT_TRUE(shown->at(1).text.endsWith(QLatin1Char('`') + game.paths.help + QLatin1Char('`')));
+    EXPECT_TRUE(shown->at(1).text.endsWith(QLatin1Char('\n') + game.paths.help));
     EXPECT_FALSE(shown->at(1).text.contains(QStringLiteral("Failed")));
     EXPECT_EQ(opener.opened.size(), 3);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
