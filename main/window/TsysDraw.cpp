@@ -56,7 +56,7 @@ void TSys::DrawImage(QPainter& painter, const QPixmap& sheet, int index, QSize s
 
 void TSys::CopyToWindow(const QRect& area)
 {
-    ui->Client->update(area);
+    ui->Client->update(Board::OnClient(area, m_zoom));
 }
 
 void TSys::DrawChangedCells(bool piecesOnly)
@@ -147,10 +147,15 @@ void TSys::DrawMessage(const BoardMessage& message)
     DrawMessage(tr(message.text), message.colour);
 }
 
-void TSys::FormPaint(const QRect& area)
+// Each rectangle on its own, so a move copies its few cells and not the box around them.
+void TSys::FormPaint(const QRegion& area)
 {
     QPainter painter(ui->Client);
-    // At a device pixel ratio above 1 every bitmap pixel becomes a crisp block: no smoothing.
+    // Zoomed, and at a device pixel ratio above 1, every bitmap pixel becomes a crisp
+    // block: whole factors and no smoothing give exactly the nearest pixel.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(area, *m_offscreen, area);
+    for (const QRect& shown : area) {
+        const QRect source = Board::InBitmap(shown, m_zoom);
+        painter.drawPixmap(Board::OnClient(source, m_zoom), *m_offscreen, source);
+    }
 }
