@@ -4,6 +4,7 @@
 #include "Game.h"
 #include "GamePaths.h"
 #include "GameSound.h"
+#include "PixelZoom.h"
 #include "StatusOption.h"
 #include "SystemOption.h"
 
@@ -126,6 +127,7 @@ private:
     StatusOption m_statusOption;
     std::unique_ptr<QPixmap> m_offscreen;
     int32_t m_zoom = 1;
+    PixelZoom m_pixelZoom;
     // Where the window's frame stands at 100 %, and where the last zoom put it: a larger
     // step may have moved it to show it whole, and 100 % brings it back.
     QPoint m_home;

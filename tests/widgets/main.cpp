@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 // Widget tests run headless and silent: the offscreen platform needs no display and
-// SDL's dummy driver no sound device. Its screen is one where the board fits up to 300 %.
+// SDL's dummy driver no sound device. Its screen holds the board up to 400 %.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
