@@ -57,8 +57,9 @@ check_layout() {
     done
     grep -q "<project_license>MIT</project_license>" "$share/metainfo/$id.metainfo.xml" \
         || fail "no MIT licence in the AppStream data"
-    man -l "$share/man/man6/tarvik.6.gz" 2> "$work/man.log" | grep -q "settings.ini" \
-        || { cat "$work/man.log"; fail "the manual page does not render or names no settings file"; }
+    man -l "$share/man/man6/tarvik.6.gz" > "$work/man.txt" 2> "$work/man.log"
+    grep -q "settings.ini" "$work/man.txt" && grep -q "Ctrl+0" "$work/man.txt" \
+        || { cat "$work/man.log"; fail "the manual page does not render or names no settings file or zoom key"; }
     grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
         "$share/doc/tarvik/copyright" || fail "the copyright file is not machine-readable"
     zcat "$share/doc/tarvik/changelog.gz" | head -1 | grep -q "^tarvik ($version) " \
