@@ -99,11 +99,10 @@ struct BoardGeometry {
     {
         return {area.x() * zoom, area.y() * zoom, area.width() * zoom, area.height() * zoom};
     }
-    // The bitmap pixel a client pixel shows.
+    // The bitmap pixel a client pixel shows (client pixels are never negative).
     static constexpr QPoint InBitmap(QPoint pixel, int zoom)
     {
-        const auto down = [zoom](int v) { return v >= 0 ? v / zoom : -((zoom - 1 - v) / zoom); };
-        return {down(pixel.x()), down(pixel.y())};
+        return {pixel.x() / zoom, pixel.y() / zoom};
     }
     // The bitmap pixels that show in a client area, each whole.
     static constexpr QRect InBitmap(const QRect& area, int zoom)
