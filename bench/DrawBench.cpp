@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,44 +24,67 @@ double PeakKib()
     return 0;
 }
 
-// The whole field drawn anew, as after a start or a retry.
-void WholeField(benchmark::State& state, TSys& sys)
+// Every case runs at a zoom step, with the window's repaint of what changed
+// (processing events paints it), since that is where a step costs.
+void AtZoom(TSys& sys, int zoom)
 {
+    sys.SetZoom(zoom);
+    if (sys.zoom() != zoom)
+        qFatal("the offscreen screen does not hold the board at %d00 %%", zoom);
+    QCoreApplication::processEvents();
+}
+
+// Cells drawn anew: the player's old and new ones for a move without a chase, or every
+// cell as after a start or a retry.
+void Cells(benchmark::State& state, TSys& sys, int zoom, bool wholeField)
+{
+    AtZoom(sys, zoom);
     GameField& field = sys.field();
-    const int32_t cells = field.option().cell;
+    std::vector<int32_t> cells;
+    if (wholeField) {
+        for (int32_t i = 0; i < field.option().cell; ++i)
+            cells.push_back(i);
+    } else {
+        cells = {sys.player().cellIndex(), field.Neighbours(sys.player().cellIndex()).front()};
+    }
     for (auto _ : state) {
-        for (int32_t i = 0; i < cells; ++i)
+        for (const int32_t i : cells)
             field.SetCell(i, field.Cell(i));
         sys.DrawChangedCells(false);
+        QCoreApplication::processEvents();
     }
     state.counters["peak_kib"] = PeakKib();
 }
 
 // One animation tick while the enemies dance, so every enemy's tile changes each time.
-void Tick(benchmark::State& state, TSys& sys)
+// The tick processes the events itself.
+void Tick(benchmark::State& state, TSys& sys, int zoom)
 {
+    AtZoom(sys, zoom);
     if (sys.state() != GameState::Cleared)
         sys.SetState(GameState::Cleared, true);
-    for (auto _ : state) {
+    for (auto _ : state)
         sys.TimerTimer();
-        sys.DrawChangedCells(true);
+    state.counters["peak_kib"] = PeakKib();
+}
+
+void Message(benchmark::State& state, TSys& sys, int zoom)
+{
+    AtZoom(sys, zoom);
+    for (auto _ : state) {
+        sys.DrawMessage(QStringLiteral("H a t  T r i c k !!!"), QColor(255, 255, 128));
+        QCoreApplication::processEvents();
     }
     state.counters["peak_kib"] = PeakKib();
 }
 
-void Message(benchmark::State& state, TSys& sys)
-{
-    for (auto _ : state)
-        sys.DrawMessage(QStringLiteral("H a t  T r i c k !!!"), QColor(255, 255, 128));
-    state.counters["peak_kib"] = PeakKib();
 }
 
-}
-
-// Times the drawing of the main window into its off-screen bitmap, headless.
+// Times the drawing of the main window into its off-screen bitmap and its copy to the
+// window, headless, on a screen that holds the board at 300 %.
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TARVIK_TEST_SCREEN);
     qputenv("SDL_AUDIODRIVER", "dummy");
     int qtArgc = 1;
     Application app(qtArgc, argv);
@@ -72,10 +96,15 @@ int main(int argc, char** argv)
     sys.field().SetOption({40, 5, 5});
     sys.enemy().SetCount(5);
     sys.SetState(GameState::Started, true);
+    sys.show();
 
-    benchmark::RegisterBenchmark("DrawWholeField/40cells", WholeField, std::ref(sys));
-    benchmark::RegisterBenchmark("DrawTick/5enemies", Tick, std::ref(sys));
-    benchmark::RegisterBenchmark("DrawMessage", Message, std::ref(sys));
+    for (const int zoom : {1, 3}) {
+        const std::string step = "/" + std::to_string(zoom * 100) + "%";
+        benchmark::RegisterBenchmark(("DrawMove" + step).c_str(), Cells, std::ref(sys), zoom, false);
+        benchmark::RegisterBenchmark(("DrawWholeField/40cells" + step).c_str(), Cells, std::ref(sys), zoom, true);
+    }
+    benchmark::RegisterBenchmark("DrawTick/5enemies/100%", Tick, std::ref(sys), 1);
+    benchmark::RegisterBenchmark("DrawMessage/100%", Message, std::ref(sys), 1);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

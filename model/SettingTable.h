@@ -49,5 +49,8 @@ inline constexpr Setting SoundEnabled{"others", "soundEnabled", 1, 0, 1};
 // The window frame's top-left corner; without them the window is centred.
 inline constexpr Setting Left{"others", "left", 0, MinPosition, MaxPosition};
 inline constexpr Setting Top{"others", "top", 0, MinPosition, MaxPosition};
+// The board's size in whole steps, 1 being 100 %. The screen limits it further; ten
+// steps are as many as the height of an 8K screen holds.
+inline constexpr Setting Zoom{"others", "zoom", 1, 1, 10};
 
 } // namespace Settings

@@ -227,5 +227,21 @@
         <source>Failed to save settings.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>&amp;Normale Größe</translation>
+    </message>
 </context>
 </TS>

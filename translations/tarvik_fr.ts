@@ -227,5 +227,21 @@
         <source>Failed to save settings.</source>
         <translation>Impossible d’enregistrer les réglages.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>A&amp;ffichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>Taille &amp;normale</translation>
+    </message>
 </context>
 </TS>

@@ -17,9 +17,10 @@ struct GameSettings {
     StatusOption status;
     int32_t enemyCount = Settings::EnemyCount.initial;
     bool soundEnabled = Settings::SoundEnabled.initial != 0;
-    // The window frame's top-left corner.
+    // The window frame's top-left corner at 100 %.
     int32_t left = Settings::Left.initial;
     int32_t top = Settings::Top.initial;
+    int32_t zoom = Settings::Zoom.initial;
 
     bool operator==(const GameSettings&) const = default;
 };
@@ -48,6 +49,7 @@ void VisitSettings(Record& s, Visit&& visit)
     visit(Settings::SoundEnabled, s.soundEnabled, true);
     visit(Settings::Left, s.left, s.system.position);
     visit(Settings::Top, s.top, s.system.position);
+    visit(Settings::Zoom, s.zoom, true);
 }
 
 // A missing or unreadable value keeps the current one; values out of range come from

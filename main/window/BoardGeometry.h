@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <optional>
 
-// Where the board lies in the client area, which has the same pixels as the off-screen
-// bitmap: the one mapping between board squares, cells and pixels that the drawing, the
+// Where the board lies in the off-screen bitmap, which the client area shows enlarged by
+// the zoom: the one mapping between board squares, cells and pixels that the drawing, the
 // mouse and the keyboard share.
 struct BoardGeometry {
     static constexpr int Margin = 8;
@@ -87,5 +87,26 @@ struct BoardGeometry {
     {
         return std::abs(pixel.x() - FieldCentre.x()) <= TileSize.width() / 2
             && std::abs(pixel.y() - FieldCentre.y()) <= TileSize.height() / 2;
+    }
+
+    // Zoomed, the client area shows every bitmap pixel as a square of zoom x zoom client
+    // pixels; all of the above is in bitmap pixels, and these convert.
+    static constexpr QSize ClientSize(int zoom)
+    {
+        return {BufferRect.width() * zoom, BufferRect.height() * zoom};
+    }
+    static constexpr QRect OnClient(const QRect& area, int zoom)
+    {
+        return {area.x() * zoom, area.y() * zoom, area.width() * zoom, area.height() * zoom};
+    }
+    // The bitmap pixel a client pixel shows (client pixels are never negative).
+    static constexpr QPoint InBitmap(QPoint pixel, int zoom)
+    {
+        return {pixel.x() / zoom, pixel.y() / zoom};
+    }
+    // The bitmap pixels that show in a client area, each whole.
+    static constexpr QRect InBitmap(const QRect& area, int zoom)
+    {
+        return {InBitmap(area.topLeft(), zoom), InBitmap(area.bottomRight(), zoom)};
     }
 };

@@ -80,6 +80,11 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     for (QAction* item : {ui->MainMenu_Game_Start, ui->MainMenu_Game_Retry, ui->MainMenu_Game_Status,
                           ui->MainMenu_Game_Option, ui->MainMenu_Game_Exit})
         bind(item, &TSys::MainMenu_GameClick);
+    for (QAction* item : {ui->MainMenu_View_ZoomIn, ui->MainMenu_View_ZoomOut, ui->MainMenu_View_NormalSize})
+        bind(item, &TSys::MainMenu_ViewClick);
+    // Plus takes Shift on many keyboards; Ctrl+= is the same key without it.
+    ui->MainMenu_View_ZoomIn->setShortcuts({ui->MainMenu_View_ZoomIn->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(ui->MainMenu_View, &QMenu::aboutToShow, this, &TSys::UpdateZoomItems);
     for (QAction* item : {ui->MainMenu_Help_Help, ui->MainMenu_Help_About})
         bind(item, &TSys::MainMenu_HelpClick);
     for (QAction* item : {ui->PopupMenu_Start, ui->PopupMenu_Retry, ui->PopupMenu_Status, ui->PopupMenu_Option})

@@ -4,6 +4,7 @@
 #include "Game.h"
 #include "GamePaths.h"
 #include "GameSound.h"
+#include "PixelZoom.h"
 #include "StatusOption.h"
 #include "SystemOption.h"
 
@@ -51,6 +52,10 @@ public:
     bool LoadSettings();
     bool SaveSettings();
 
+    // Zoom: the board at a whole multiple of its size, within the steps that fit the screen.
+    void SetZoom(int32_t step);
+    int32_t zoom() const { return m_zoom; }
+
     GameState state() const { return m_state; }
     int32_t busyCount() const { return m_busyCount; }
     const SystemOption& systemOption() const { return m_systemOption; }
@@ -67,6 +72,7 @@ public:
 public slots:
     void MainMenu_GameClick(QAction* sender);
     void PopupMenuClick(QAction* sender);
+    void MainMenu_ViewClick(QAction* sender);
     void MainMenu_HelpClick(QAction* sender);
     void TimerTimer();
     void ApplicationActivate();
@@ -77,11 +83,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void FormCreate();
     void FormDestroy();
-    void FormPaint(const QRect& area);
+    void FormPaint(const QRegion& area);
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void SquareClick(BoardSquare square);
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
@@ -100,6 +107,11 @@ private:
     void DrawJoint(QPainter& painter, int32_t cell, int32_t neighbour);
     static void DrawImage(QPainter& painter, const QPixmap& sheet, int index, QSize size, QPoint at);
     void CopyToWindow(const QRect& area);
+    void ApplyZoom(int32_t step);
+    int32_t LargestZoom() const;
+    void UpdateZoomItems();
+    void PlaceWindow(QSize frame);
+    QPoint HomePosition() const;
 
     std::unique_ptr<Ui::TSys> ui;
     QMenu* PopupMenu = nullptr;
@@ -114,6 +126,12 @@ private:
     SystemOption m_systemOption;
     StatusOption m_statusOption;
     std::unique_ptr<QPixmap> m_offscreen;
+    int32_t m_zoom = 1;
+    PixelZoom m_pixelZoom;
+    // Where the window's frame stands at 100 %, and where the last zoom put it: a larger
+    // step may have moved it to show it whole, and 100 % brings it back.
+    QPoint m_home;
+    QPoint m_placed;
 
     // Set while a state change runs, so input delivered from inside it is ignored.
     bool m_changing = false;

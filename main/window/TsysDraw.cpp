@@ -56,7 +56,7 @@ void TSys::DrawImage(QPainter& painter, const QPixmap& sheet, int index, QSize s
 
 void TSys::CopyToWindow(const QRect& area)
 {
-    ui->Client->update(area);
+    ui->Client->update(Board::OnClient(area, m_zoom));
 }
 
 void TSys::DrawChangedCells(bool piecesOnly)
@@ -147,10 +147,22 @@ void TSys::DrawMessage(const BoardMessage& message)
     DrawMessage(tr(message.text), message.colour);
 }
 
-void TSys::FormPaint(const QRect& area)
+// Each rectangle on its own, so a move copies its few cells and not the box around them,
+// and clipped to it, which keeps the painter on its fast paths.
+void TSys::FormPaint(const QRegion& area)
 {
     QPainter painter(ui->Client);
-    // At a device pixel ratio above 1 every bitmap pixel becomes a crisp block: no smoothing.
+    // Zoomed, and at a device pixel ratio above 1, every bitmap pixel becomes a crisp
+    // block: whole factors and no smoothing give exactly the nearest pixel.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(area, *m_offscreen, area);
+    const QImage bitmap = m_zoom > 1 ? m_offscreen->toImage() : QImage();
+    for (const QRect& shown : area) {
+        painter.setClipRect(shown);
+        const QRect source = Board::InBitmap(shown, m_zoom);
+        const QRect target = Board::OnClient(source, m_zoom);
+        if (m_zoom > 1)
+            m_pixelZoom.Draw(painter, target.topLeft(), bitmap, source, m_zoom);
+        else
+            painter.drawPixmap(target, *m_offscreen, source);
+    }
 }

@@ -63,7 +63,7 @@ bool TSys::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Paint:
-        FormPaint(static_cast<QPaintEvent*>(event)->rect());
+        FormPaint(static_cast<QPaintEvent*>(event)->region());
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
@@ -82,11 +82,12 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
 {
     if (button != Qt::LeftButton || m_changing)
         return;
+    const QPoint pixel = BoardGeometry::InBitmap({x, y}, m_zoom);
     if (InPattern(m_state)) {
-        if (const std::optional<QPoint> square = BoardGeometry::SquareAt({x, y}))
+        if (const std::optional<QPoint> square = BoardGeometry::SquareAt(pixel))
             SquareClick({square->x(), square->y()});
     } else if (m_state == GameState::Waiting) {
-        if (BoardGeometry::OnWaitingTile({x, y}))
+        if (BoardGeometry::OnWaitingTile(pixel))
             SetState(GameState::Started, false);
     }
 }

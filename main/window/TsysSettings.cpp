@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QLayout>
 #include <QScreen>
 
 #include <algorithm>
@@ -20,12 +19,12 @@ bool TSys::LoadSettings()
     }
 
     // What is not in the file stays as it is, but for the position: without one the
-    // window is centred. It is not shown yet: settle the layout so the size counts the
-    // menu bar. Its frame is known only once the window manager has mapped it, so until
-    // then the outer size is the frameless one and centring is off by half the decoration.
+    // window is centred, at the stored zoom, which comes first. The window is not shown
+    // yet: applying the zoom settles the layout, so the size counts the menu bar. Its
+    // frame is known only once the window manager has mapped it, so until then the outer
+    // size is the frameless one and centring is off by half the decoration.
     GameSettings current = CurrentSettings();
-    if (layout())
-        layout()->activate();
+    ApplyZoom(ReadGameSettings(file, current).zoom);
     const QSize screenSize = screen()->geometry().size();
     const QSize outer = frameGeometry().size();
     current.left = (screenSize.width() - outer.width()) / 2;
@@ -45,7 +44,8 @@ bool TSys::LoadSettings()
     const QList<QScreen*> screens = QGuiApplication::screens();
     const bool seen = std::any_of(screens.begin(), screens.end(),
                                   [&](const QScreen* s) { return s->availableGeometry().intersects(frame); });
-    move(seen ? frame.topLeft() : QPoint(current.left, current.top));
+    m_home = seen ? frame.topLeft() : QPoint(current.left, current.top);
+    PlaceWindow(outer);
     return true;
 }
 
@@ -73,7 +73,8 @@ GameSettings TSys::CurrentSettings() const
     settings.enemyCount = m_game->enemy().count();
     settings.soundEnabled = m_sound->enabled();
     // A top-level widget's position is that of its frame.
-    settings.left = frameGeometry().left();
-    settings.top = frameGeometry().top();
+    settings.left = HomePosition().x();
+    settings.top = HomePosition().y();
+    settings.zoom = m_zoom;
     return settings;
 }

@@ -45,24 +45,33 @@ def square_origin(column, row):
 
 
 class Shot:
-    """A screenshot of the main window, addressed in client coordinates."""
+    """A screenshot of the main window, addressed in client coordinates of the board at
+    100 %; scale is how many screen pixels one of them takes, either way."""
 
-    def __init__(self, ppm, menu_height):
+    def __init__(self, ppm, menu_height, scale=1):
         magic, width, height, maxval, data = parse_ppm(ppm)
         check(magic == b"P6" and maxval == 255, "screenshot is not an 8-bit PPM")
         self.width, self.height, self.data = width, height, data
-        self.menu_height = menu_height
+        self.menu_height, self.scale = menu_height, scale
 
     def pixel(self, x, y):
-        i = ((y + self.menu_height) * self.width + x) * 3
+        i = ((y * self.scale + self.menu_height) * self.width + x * self.scale) * 3
         return tuple(self.data[i:i + 3])
 
     def region(self, left, top, right, bottom):
         rows = []
         for y in range(top, bottom):
-            i = ((y + self.menu_height) * self.width + left) * 3
-            rows.append(self.data[i:i + (right - left) * 3])
+            i = ((y * self.scale + self.menu_height) * self.width + left * self.scale) * 3
+            row = self.data[i:i + (right - left) * self.scale * 3]
+            if self.scale > 1:
+                row = b"".join(row[j:j + 3] for j in range(0, len(row), 3 * self.scale))
+            rows.append(row)
         return b"".join(rows)
+
+    def client(self):
+        """The client area's screen pixels, rows of RGB."""
+        start = self.menu_height * self.width * 3
+        return self.data[start:start + CLIENT_H * self.scale * self.width * 3]
 
     def count(self, colour, left, top, right, bottom):
         raw = self.region(left, top, right, bottom)
@@ -77,6 +86,15 @@ class Shot:
 
     def message_pixels(self):
         return self.region(*MESSAGE_RECT)
+
+
+def enlarged(pixels, width, height, factor):
+    """RGB rows enlarged by a whole factor, nearest neighbour: each pixel a square block."""
+    rows = []
+    for y in range(height):
+        row = pixels[y * width * 3:(y + 1) * width * 3]
+        rows.append(b"".join(row[i:i + 3] * factor for i in range(0, len(row), 3)) * factor)
+    return b"".join(rows)
 
 
 def parse_ppm(ppm):
@@ -237,6 +255,8 @@ class Game:
         self.server = self.program = None
         self.window = None
         self.menu_height = 0
+        # Screen pixels per board pixel: the zoom times the desktop's scale.
+        self.scale = 1
         self.env = None
 
     @property
@@ -249,13 +269,13 @@ class Game:
 
     # --- X server and program -------------------------------------------------------
 
-    def start_x(self):
+    def start_x(self, screen="1280x1024"):
         read_end, write_end = os.pipe()
         # -displayfd lets the server pick a free display, so tests can run side by side;
         # -noreset keeps it from restarting (and refusing clients) when xdpyinfo leaves.
         with open(os.path.join(self.root, "xvfb.log"), "w") as log:
             self.server = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen + "x24",
                  "-nolisten", "tcp", "-noreset"],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
         os.close(write_end)
@@ -317,14 +337,20 @@ class Game:
     def wait_window(self):
         self.window = self.poll(self._find_window, 20, "the window 'Tarvik'")
         _, _, width, height = self.geometry()
-        self.menu_height = height - CLIENT_H
+        self.menu_height = height - CLIENT_H * self.scale
+
+    def rescale(self, scale):
+        """Waits for the window to take the size of another scale."""
+        self.scale = scale
+        self.poll(lambda: self.geometry()[2] == CLIENT_W * scale, 5, "the window at scale %d" % scale)
+        self.menu_height = self.geometry()[3] - CLIENT_H * scale
 
     def _find_window(self):
         if self.program.poll() is not None:
             raise RuntimeError("the program ended early; see program.log and stderr.log")
         found = self.x("xdotool", "search", "--onlyvisible", "--name", "^Tarvik$").stdout.split()
         for wid in found:
-            if self.geometry(wid)[2] == CLIENT_W:
+            if self.geometry(wid)[2] == CLIENT_W * self.scale:
                 return wid
         return None
 
@@ -359,11 +385,12 @@ class Game:
         out = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"],
                              capture_output=True, env=self.env, timeout=20)
         check(out.returncode == 0, "screenshot failed: %s" % out.stderr.decode().strip())
-        return Shot(out.stdout, self.menu_height)
+        return Shot(out.stdout, self.menu_height, self.scale)
 
     def click(self, x, y, button=1):
-        self.x("xdotool", "mousemove", "--window", self.window, str(x),
-               str(y + self.menu_height), "click", str(button))
+        middle = self.scale // 2
+        self.x("xdotool", "mousemove", "--window", self.window, str(x * self.scale + middle),
+               str(y * self.scale + middle + self.menu_height), "click", str(button))
 
     def click_square(self, column, row, button=1):
         x, y = square_origin(column, row)

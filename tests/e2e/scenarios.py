@@ -8,9 +8,12 @@ import traceback
 import urllib.parse
 
 import bot
-from harness import BACKGROUND, CLIENT_H, CLIENT_W, OBSTACLE, Game, check
+from harness import (BACKGROUND, CLIENT_H, CLIENT_W, MESSAGE_RECT, OBSTACLE, Field, Game, check,
+                     enlarged)
 
 PICTURE = (265, 178)
+# Where the board fits at 200 % on a desktop of double scale.
+ZOOM_SCREEN = (2400, 1800)
 
 
 def waiting(game):
@@ -199,6 +202,78 @@ def scenario_settings(game):
           "position not kept")
 
 
+def still_client(game, what):
+    """The client area's pixels once two screenshots in a row agree."""
+    def probe():
+        first = game.shot().client()
+        return first if game.shot().client() == first else None
+    return game.poll(probe, 10, what)
+
+
+def shows_enlarged(game, pixels, factor, what):
+    """Waits for the client area to show pixels of the board at 100 % enlarged by factor;
+    the pieces' animation may need a few screenshots to come round to the same frame."""
+    wanted = enlarged(pixels, CLIENT_W, CLIENT_H, factor)
+    game.wait_shot(lambda shot: shot.client() == wanted, what)
+
+
+def zoom(game, key, scale):
+    game.key(key)
+    game.rescale(scale)
+
+
+def scenario_zoom(game):
+    width, _ = ZOOM_SCREEN
+    home = (width - 700, 100)
+    game.write_settings("[others]\nleft=%d\ntop=%d\n" % home)
+    game.launch()
+    check(game.geometry()[:2] == home, "opened at %s" % (game.geometry()[:2],))
+    waiting_pixels = waiting(game).client()
+    game.key("F2")
+    game.wait_field(lambda f: f.player() and len(f.cells) > 1, "a pattern")
+    pattern = still_client(game, "the pattern to hold still")
+
+    # A larger step moves the window just far enough to show it whole.
+    zoom(game, "ctrl+plus", 2)
+    check(game.geometry()[:2] == (width - 2 * CLIENT_W, home[1]),
+          "at 200 %% the window stands at %s" % (game.geometry()[:2],))
+    shows_enlarged(game, pattern, 2, "the pattern at 200 %")
+    # Clicks at 200 % move the cat; drawn at 200 %, the moves look as at 100 %.
+    move_to_neighbour(game, Field(game.shot()))
+    zoom(game, "ctrl+0", 1)
+    check(game.geometry()[:2] == home, "back at 100 %% at %s" % (game.geometry()[:2],))
+    moved = still_client(game, "the moved pattern to hold still")
+    zoom(game, "ctrl+equal", 2)
+    shows_enlarged(game, moved, 2, "the moved pattern at 200 %")
+    zoom(game, "ctrl+minus", 1)
+    zoom(game, "ctrl+KP_Add", 2)
+    settings = exit_by_menu(game)
+    check(settings.getint("others", "zoom") == 2, "zoom %s saved" % settings.get("others", "zoom"))
+    position = (settings.getint("others", "left"), settings.getint("others", "top"))
+    check(position == home, "the place at 100 %% became %s" % (position,))
+
+    game.launch()
+    check(game.geometry()[:2] == (width - 2 * CLIENT_W, home[1]),
+          "run 2 opened at %s" % (game.geometry()[:2],))
+    waiting(game)
+    exit_by_menu(game)
+
+    # A desktop of double scale: every board pixel is a block of 4 x 4 screen pixels, and
+    # the board is the one at 100 %. Only the message's letters may differ: the font
+    # engine hints them otherwise on such a desktop.
+    game.env["QT_SCALE_FACTOR"] = "2"
+    game.scale = 4
+    game.launch()
+    shot = waiting(game)
+    board = shot.region(0, 0, CLIENT_W, CLIENT_H)
+    check(shot.client() == enlarged(board, CLIENT_W, CLIENT_H, 4),
+          "at 200 % on a double-scale desktop the board pixels are not blocks of 4 x 4")
+    above_message = MESSAGE_RECT[1] * CLIENT_W * 3
+    check(board[:above_message] == waiting_pixels[:above_message],
+          "at 200 % on a double-scale desktop the board is not the one at 100 %")
+    exit_by_menu(game)
+
+
 def end_by_signals(game, *signals):
     """Sends the signals; held up while the program is stopped, they arrive together."""
     game.program.send_signal(signal.SIGSTOP)
@@ -380,7 +455,10 @@ def main():
     name, build_dir = sys.argv[1], sys.argv[2]
     game = Game(build_dir, name)
     try:
-        game.start_weston() if name == "wayland" else game.start_x()
+        if name == "wayland":
+            game.start_weston()
+        else:
+            game.start_x("%dx%d" % ZOOM_SCREEN if name == "zoom" else "1280x1024")
         globals()["scenario_" + name](game)
     except Exception:
         traceback.print_exc()

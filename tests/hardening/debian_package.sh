@@ -79,8 +79,9 @@ check_layout() {
     grep -q "<project_license>MIT</project_license>" "$share/metainfo/$id.metainfo.xml" \
         || fail "no MIT licence in the AppStream data"
     for folder in man6 $(for language in $languages; do echo "$language/man6"; done); do
-        man -l "$share/man/$folder/tarvik.6.gz" 2> "$work/man.log" | grep -q "settings.ini" \
-            || { cat "$work/man.log"; fail "the manual page in $folder does not render or names no settings file"; }
+        man -l "$share/man/$folder/tarvik.6.gz" > "$work/man.txt" 2> "$work/man.log"
+        grep -q "settings.ini" "$work/man.txt" && grep -q "Ctrl+0" "$work/man.txt" \
+            || { cat "$work/man.log"; fail "the manual page in $folder does not render or names no settings file or zoom key"; }
     done
     grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
         "$share/doc/tarvik/copyright" || fail "the copyright file is not machine-readable"

@@ -254,17 +254,30 @@ TEST(Drawing, MessageFaceStandsInForComicSansAtTheLargestSizeThatFits)
     }
 }
 
-TEST(Drawing, DoubleDensityShowsEveryPixelAsACrispBlock)
+// Zoomed by whole steps, on a desktop of single or double density, each bitmap pixel
+// is a square block of its own colour: nearest neighbour, no blending at the seams.
+TEST(Drawing, EveryZoomAndDensityShowsEveryPixelAsACrispBlock)
 {
     GameWindow game;
     game->SetState(GameState::Started, true);
     const QImage small = Snapshot(*game);
-    QPixmap target(Board::BufferRect.size() * 2);
-    target.setDevicePixelRatio(2);
-    game->client()->render(&target);
-    const QImage big = target.toImage().convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < small.height(); ++y)
-        for (int x = 0; x < small.width(); ++x)
-            for (int d = 0; d < 4; ++d)
-                ASSERT_EQ(big.pixel(2 * x + d % 2, 2 * y + d / 2), small.pixel(x, y)) << x << "," << y;
+    // 2 and 3 have loops of their own, 4 stands for the rest.
+    for (const int zoom : {1, 2, 3, 4}) {
+        game->SetZoom(zoom);
+        ASSERT_EQ(game->zoom(), zoom);
+        for (const int density : {1, 2}) {
+            const int block = zoom * density;
+            QPixmap target(Board::ClientSize(zoom) * density);
+            target.setDevicePixelRatio(density);
+            game->client()->render(&target);
+            const QImage big = target.toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(big.size(), small.size() * block);
+            for (int y = 0; y < big.height(); ++y) {
+                const auto* row = reinterpret_cast<const QRgb*>(big.constScanLine(y));
+                const auto* source = reinterpret_cast<const QRgb*>(small.constScanLine(y / block));
+                for (int x = 0; x < big.width(); ++x)
+                    ASSERT_EQ(row[x], source[x / block]) << "zoom " << zoom << " density " << density << " at " << x << "," << y;
+            }
+        }
+    }
 }

@@ -484,9 +484,10 @@ TEST_F(TSysSettingsTest, WithoutAFileTheDefaultsApplyAndEveryKeyIsWrittenAtExit)
     size_t keys = 0;
     for (const char* section : {"fieldOption", "systemOption", "statusOption", "others"})
         keys += size_t(ini.GetSectionSize(section));
-    EXPECT_EQ(keys, 17u);
+    EXPECT_EQ(keys, 18u);
     EXPECT_EQ(Saved("fieldOption", "cell"), 32);
     EXPECT_EQ(Saved("others", "soundEnabled"), 1);
+    EXPECT_EQ(Saved("others", "zoom"), 1);
     EXPECT_EQ(Saved("systemOption", "confirm"), 0);
 }
 

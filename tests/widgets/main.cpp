@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 // Widget tests run headless and silent: the offscreen platform needs no display and
-// SDL's dummy driver no sound device.
+// SDL's dummy driver no sound device. Its screen holds the board up to 400 %.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TARVIK_TEST_SCREEN);
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
     // The checks are of today's English texts and a C locale's numbers, whatever
