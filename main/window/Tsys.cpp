@@ -2,6 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "Application.h"
+#include "BoardAccessible.h"
 #include "GameRandom.h"
 #include "GameState.h"
 #include "BoardGeometry.h"
@@ -52,6 +53,8 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     , paths(paths)
     , dialogs(dialogs)
 {
+    // Before the widgets exist: an assistive technology may ask for them at once.
+    BoardAccessible::Install();
     ui->setupUi(this);
 
     PopupMenu = new QMenu(this);
