@@ -176,6 +176,36 @@ def scenario_keys(game):
     check(exit_by_menu(game).getint("statusOption", "clear") >= 1, "no clear counted")
 
 
+def scenario_screenreader(game):
+    """Played by ear: only what a screen reader gets, and only the keyboard."""
+    import reader
+
+    def no_pointer(*args, **kwargs):
+        raise AssertionError("a pointer event in the screen reader scenario")
+    game.click = no_pointer
+    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
+                        "[others]\nenemyCount=1\n")
+    ear = reader.Reader(game)
+    try:
+        game.launch()
+        ear.connect(game)
+        check(ear.message() == "Waiting to be started.", "the message line reads %r" % ear.message())
+        check(ear.board().childCount == 0, "the waiting board has cells")
+        moves = reader.play(game, ear, seconds=90)
+        print("cleared by ear after %d moves" % moves)
+
+        # A new pattern is told anew: other cells, every one to visit but the player's and
+        # the duck's.
+        layout = reader.SpokenField(ear).layout()
+        field = reader.new_pattern(game, ear)
+        check(field.layout() != layout, "the board tells the old pattern")
+        kinds = sorted(c.kind for c in field.cells)
+        check(kinds == ["enemy", "player"] + ["unvisited"] * 22, "a new pattern told as %s" % kinds)
+        check(exit_by_menu(game).getint("statusOption", "clear") >= 1, "no clear counted")
+    finally:
+        ear.close()
+
+
 def scenario_settings(game):
     game.launch()
     waiting(game)
