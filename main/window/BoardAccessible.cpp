@@ -358,6 +358,9 @@ void ClientAccessible::Announce(bool stateEntered)
     std::vector<int32_t> enemies = sys.enemy().cells();
     std::sort(enemies.begin(), enemies.end());
     const int32_t totalMoves = sys.player().totalMoves();
+    // A refused move changed nothing, and says nothing: the last report still holds.
+    if (!stateEntered && told && totalMoves == told->totalMoves)
+        return;
     news = {};
     if (stateEntered) {
         news.state = BoardSpeech::Unspaced(sys.message());

@@ -9,8 +9,8 @@ namespace BoardAccessible {
 
 // Lets Qt build the main window's client area this way; call before any is asked for.
 void Install();
-// After a move, taken or refused, and after the game entered a state: tells what changed
-// and speaks the player's cell.
+// After a move and after the game entered a state: tells what changed (a refused move
+// changed nothing) and speaks the player's cell.
 void AnnounceMove(QWidget* client);
 void AnnounceState(QWidget* client);
 
