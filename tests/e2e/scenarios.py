@@ -201,7 +201,12 @@ def scenario_screenreader(game):
         check(field.layout() != layout, "the board tells the old pattern")
         kinds = sorted(c.kind for c in field.cells)
         check(kinds == ["enemy", "player"] + ["unvisited"] * 22, "a new pattern told as %s" % kinds)
-        check(exit_by_menu(game).getint("statusOption", "clear") >= 1, "no clear counted")
+        # Ended by a signal, which saves as a close does: with a listener on the bus, Qt
+        # hands every key to the registry with a short time-out, and under load a menu's
+        # accelerator now and then goes astray.
+        game.program.send_signal(signal.SIGTERM)
+        check(game.wait_exit() == 0, "exit status %s" % game.program.returncode)
+        check(read_settings(game).getint("statusOption", "clear") >= 1, "no clear counted")
     finally:
         ear.close()
 
