@@ -8,9 +8,12 @@ import traceback
 import urllib.parse
 
 import bot
+import reader
 from harness import BACKGROUND, CLIENT_H, CLIENT_W, OBSTACLE, Game, check
 
 PICTURE = (265, 178)
+# A small pattern with one duck and no trees or ponds, which a bot clears quickly.
+ONE_DUCK = "[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n[others]\nenemyCount=1\n"
 
 
 def waiting(game):
@@ -135,8 +138,7 @@ def scenario_bot(game):
     print("game over after %d moves, seen %s" % (moves, seen))
     check(exit_by_menu(game).getint("statusOption", "gameover") >= 1, "no game over counted")
 
-    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
-                        "[others]\nenemyCount=1\n")
+    game.write_settings(ONE_DUCK)
     game.launch()
     waiting(game)
     seen, moves = bot.play(game, "yellow", careful=True, seconds=40, max_moves=600)
@@ -149,13 +151,17 @@ def scenario_bot(game):
     check(settings.getint("statusOption", "clear") >= 1, "no clear counted")
 
 
+def keys_only(game):
+    """From here on, a pointer event fails the scenario."""
+    def no_pointer(*args, **kwargs):
+        raise AssertionError("a pointer event where only keys may be used")
+    game.click = no_pointer
+
+
 def scenario_keys(game):
     """A whole game from the keyboard: no pointer event is sent."""
-    def no_pointer(*args, **kwargs):
-        raise AssertionError("a pointer event in the keyboard scenario")
-    game.click = no_pointer
-    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
-                        "[others]\nenemyCount=1\n")
+    keys_only(game)
+    game.write_settings(ONE_DUCK)
     game.launch()
     waiting(game)
     seen, moves = bot.play(game, "yellow", careful=True, seconds=60, max_moves=600, keys=True)
@@ -178,13 +184,8 @@ def scenario_keys(game):
 
 def scenario_screenreader(game):
     """Played by ear: only what a screen reader gets, and only the keyboard."""
-    import reader
-
-    def no_pointer(*args, **kwargs):
-        raise AssertionError("a pointer event in the screen reader scenario")
-    game.click = no_pointer
-    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
-                        "[others]\nenemyCount=1\n")
+    keys_only(game)
+    game.write_settings(ONE_DUCK)
     ear = reader.Reader(game)
     try:
         game.launch()
