@@ -12,7 +12,7 @@ import subprocess
 import time
 
 import bot
-from harness import Cell, check
+from harness import Cell, Field, check
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 PLACE = re.compile(r"columns? (\d+)(?: to (\d+))?, rows? (\d+)(?: to (\d+))?, size (\d+) by (\d+)$")
@@ -107,9 +107,10 @@ def place(description):
     return left - 1, top - 1, right, bottom
 
 
-class SpokenField:
-    """The board as its table's children tell it, shaped as the screenshot bot reads it."""
+class SpokenField(Field):
+    """The board as its table's children tell it, in the shape the screenshot bot reads."""
 
+    # Reads the table instead of a screenshot, so the screenshot's reading is not called.
     def __init__(self, reader):
         self.cells, self.cell_at = [], {}
         self.report = None
@@ -132,15 +133,6 @@ class SpokenField:
                 if a is not b and touch(a, b):
                     a.neighbours.add(b.index)
         check(self.report is not None, "no cell has the focus")
-
-    def of_kind(self, kind):
-        return [c for c in self.cells if c.kind == kind]
-
-    def player(self):
-        return self.of_kind("player")[0]
-
-    def layout(self):
-        return sorted(c.rect for c in self.cells)
 
     def next_move(self):
         found = re.search(r"Move (\d) of 3 next\.", self.report)
