@@ -358,8 +358,9 @@ void ClientAccessible::Announce(bool stateEntered)
     std::vector<int32_t> enemies = sys.enemy().cells();
     std::sort(enemies.begin(), enemies.end());
     const int32_t totalMoves = sys.player().totalMoves();
-    // A refused move changed nothing, and says nothing: the last report still holds.
-    if (!stateEntered && told && totalMoves == told->totalMoves)
+    // A refused move changed nothing, and says nothing: the last report still holds. Nor
+    // is there anything to tell of a window that is closing.
+    if ((!stateEntered && told && totalMoves == told->totalMoves) || sys.state() == GameState::Quitting)
         return;
     news = {};
     if (stateEntered) {
