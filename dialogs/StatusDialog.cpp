@@ -27,14 +27,22 @@ TStatusDialog::~TStatusDialog() = default;
 // columns line up row by row.
 void TStatusDialog::FormCreate()
 {
-    ui->KeyLabel->setText(QStringList{tr("Start"), tr("Retry"), QString(),
-                                      tr("Clear"), tr("Gameover"), QString(),
-                                      tr("Hat Trick"), tr("Succeeding"),
-                                      tr("Max Succeeding")}
-                              .join(LineBreak));
+    ui->KeyLabel->setText(Names().join(LineBreak));
     const QString colon = QStringLiteral(":");
     ui->EqualLabel->setText(
         QStringList{colon, colon, QString(), colon, colon, QString(), colon, colon, colon}.join(LineBreak));
+    // The eye reads the four columns across, row by row; a screen reader reads one label
+    // after another. So the name column speaks the rows as name and value pairs (see
+    // SetStatusOption), and the other three columns, a blank each, say nothing.
+    for (QLabel* column : {ui->EqualLabel, ui->ValueLabel, ui->RatioLabel})
+        column->setAccessibleName(QStringLiteral(" "));
+}
+
+// The names column, rows 3 and 6 empty.
+QStringList TStatusDialog::Names()
+{
+    return {tr("Start"), tr("Retry"), QString(), tr("Clear"), tr("Gameover"), QString(),
+            tr("Hat Trick"), tr("Succeeding"), tr("Max Succeeding")};
 }
 
 // The share of clears among finished patterns, e.g. "66.7", with the separator of
@@ -63,6 +71,15 @@ void TStatusDialog::SetStatusOption(const StatusOption& option)
     QStringList ratio(9);
     ratio[3] = tr(" (%1%)").arg(RatioText(option));
     ui->RatioLabel->setText(ratio.join(LineBreak));
+
+    const QStringList names = Names();
+    const QStringList values = ui->ValueLabel->text().split(LineBreak);
+    QStringList pairs;
+    for (qsizetype row = 0; row < names.size(); ++row) {
+        if (!names[row].isEmpty())
+            pairs << tr("%1: %2").arg(names[row], values[row]) + ratio[row];
+    }
+    ui->KeyLabel->setAccessibleName(pairs.join(LineBreak));
 }
 
 void TStatusDialog::showEvent(QShowEvent* event)

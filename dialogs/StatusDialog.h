@@ -3,6 +3,7 @@
 #include "StatusOption.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 
@@ -26,6 +27,7 @@ protected:
 
 private:
     void FormCreate();
+    static QStringList Names();
 
     std::unique_ptr<Ui::TStatusDialog> ui;
 };

@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>to visit</source>
+        <translation>zu besuchen</translation>
+    </message>
+    <message>
+        <source>visited</source>
+        <translation>besucht</translation>
+    </message>
+    <message>
+        <source>tree</source>
+        <translation>Baum</translation>
+    </message>
+    <message>
+        <source>pond</source>
+        <translation>Teich</translation>
+    </message>
+    <message>
+        <source>pond, not now</source>
+        <translation>Teich, jetzt nicht</translation>
+    </message>
+    <message>
+        <source>duck</source>
+        <translation>Ente</translation>
+    </message>
+    <message>
+        <source>edge</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>columns %1 to %2</source>
+        <translation>Spalten %1 bis %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2</source>
+        <translation>Zeilen %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, size %3 by %4</source>
+        <translation>%1, %2, Größe %3 mal %4</translation>
+    </message>
+    <message>
+        <source>You, on a pond.</source>
+        <translation>Du, auf einem Teich.</translation>
+    </message>
+    <message>
+        <source>You.</source>
+        <translation>Du.</translation>
+    </message>
+    <message>
+        <source>%1 to visit.</source>
+        <translation>Noch %1 zu besuchen.</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2 next.</source>
+        <translation>Als Nächstes Zug %1 von %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>A duck moved next to you: %1.</source>
+        <translation>Eine Ente kam neben dich: %1.</translation>
+    </message>
+    <message>
+        <source>Duck next to you: %1.</source>
+        <translation>Ente neben dir: %1.</translation>
+    </message>
+    <message>
+        <source>Ducks moved next to you: %1.</source>
+        <translation>Enten kamen neben dich: %1.</translation>
+    </message>
+    <message>
+        <source>Ducks next to you: %1.</source>
+        <translation>Enten neben dir: %1.</translation>
+    </message>
+    <message>
+        <source>Ducks moved.</source>
+        <translation>Die Enten haben sich bewegt.</translation>
+    </message>
+    <message>
+        <source>No duck moved.</source>
+        <translation>Keine Ente hat sich bewegt.</translation>
+    </message>
+</context>
+<context>
     <name>GamePlatform</name>
     <message>
         <source>Failed to load sound file.</source>
@@ -73,6 +188,22 @@
         <source>Reserve S&amp;tatus</source>
         <translation>&amp;Statistik behalten</translation>
     </message>
+    <message>
+        <source>Cell</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>Enemy</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Hindernisse</translation>
+    </message>
+    <message>
+        <source>Trap</source>
+        <translation>Fallen</translation>
+    </message>
 </context>
 <context>
     <name>TStatusDialog</name>
@@ -115,6 +246,10 @@
     <message>
         <source> (%1%)</source>
         <translation> (%1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>to visit</source>
+        <translation>por visitar</translation>
+    </message>
+    <message>
+        <source>visited</source>
+        <translation>visitada</translation>
+    </message>
+    <message>
+        <source>tree</source>
+        <translation>árbol</translation>
+    </message>
+    <message>
+        <source>pond</source>
+        <translation>estanque</translation>
+    </message>
+    <message>
+        <source>pond, not now</source>
+        <translation>estanque, ahora no</translation>
+    </message>
+    <message>
+        <source>duck</source>
+        <translation>pato</translation>
+    </message>
+    <message>
+        <source>edge</source>
+        <translation>borde</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>columns %1 to %2</source>
+        <translation>columnas %1 a %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2</source>
+        <translation>filas %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, size %3 by %4</source>
+        <translation>%1, %2, tamaño %3 por %4</translation>
+    </message>
+    <message>
+        <source>You, on a pond.</source>
+        <translation>Tú, en un estanque.</translation>
+    </message>
+    <message>
+        <source>You.</source>
+        <translation>Tú.</translation>
+    </message>
+    <message>
+        <source>%1 to visit.</source>
+        <translation>%1 por visitar.</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2 next.</source>
+        <translation>Siguiente movimiento: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>A duck moved next to you: %1.</source>
+        <translation>Un pato llegó a tu lado: %1.</translation>
+    </message>
+    <message>
+        <source>Duck next to you: %1.</source>
+        <translation>Pato a tu lado: %1.</translation>
+    </message>
+    <message>
+        <source>Ducks moved next to you: %1.</source>
+        <translation>Unos patos llegaron a tu lado: %1.</translation>
+    </message>
+    <message>
+        <source>Ducks next to you: %1.</source>
+        <translation>Patos a tu lado: %1.</translation>
+    </message>
+    <message>
+        <source>Ducks moved.</source>
+        <translation>Los patos se movieron.</translation>
+    </message>
+    <message>
+        <source>No duck moved.</source>
+        <translation>Ningún pato se movió.</translation>
+    </message>
+</context>
+<context>
     <name>GamePlatform</name>
     <message>
         <source>Failed to load sound file.</source>
@@ -73,6 +188,22 @@
         <source>Reserve S&amp;tatus</source>
         <translation>Recordar es&amp;tadísticas</translation>
     </message>
+    <message>
+        <source>Cell</source>
+        <translation>Casillas</translation>
+    </message>
+    <message>
+        <source>Enemy</source>
+        <translation>Enemigos</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstáculos</translation>
+    </message>
+    <message>
+        <source>Trap</source>
+        <translation>Trampas</translation>
+    </message>
 </context>
 <context>
     <name>TStatusDialog</name>
@@ -115,6 +246,10 @@
     <message>
         <source> (%1%)</source>
         <translation> (%1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>to visit</source>
+        <translation>à visiter</translation>
+    </message>
+    <message>
+        <source>visited</source>
+        <translation>visitée</translation>
+    </message>
+    <message>
+        <source>tree</source>
+        <translation>arbre</translation>
+    </message>
+    <message>
+        <source>pond</source>
+        <translation>mare</translation>
+    </message>
+    <message>
+        <source>pond, not now</source>
+        <translation>mare, pas maintenant</translation>
+    </message>
+    <message>
+        <source>duck</source>
+        <translation>canard</translation>
+    </message>
+    <message>
+        <source>edge</source>
+        <translation>bord</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>columns %1 to %2</source>
+        <translation>colonnes %1 à %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2</source>
+        <translation>lignes %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, size %3 by %4</source>
+        <translation>%1, %2, taille %3 sur %4</translation>
+    </message>
+    <message>
+        <source>You, on a pond.</source>
+        <translation>Vous, sur une mare.</translation>
+    </message>
+    <message>
+        <source>You.</source>
+        <translation>Vous.</translation>
+    </message>
+    <message>
+        <source>%1 to visit.</source>
+        <translation>%1 à visiter.</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2 next.</source>
+        <translation>Prochain coup : %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>A duck moved next to you: %1.</source>
+        <translation>Un canard est venu à côté de vous : %1.</translation>
+    </message>
+    <message>
+        <source>Duck next to you: %1.</source>
+        <translation>Canard à côté de vous : %1.</translation>
+    </message>
+    <message>
+        <source>Ducks moved next to you: %1.</source>
+        <translation>Des canards sont venus à côté de vous : %1.</translation>
+    </message>
+    <message>
+        <source>Ducks next to you: %1.</source>
+        <translation>Canards à côté de vous : %1.</translation>
+    </message>
+    <message>
+        <source>Ducks moved.</source>
+        <translation>Les canards ont bougé.</translation>
+    </message>
+    <message>
+        <source>No duck moved.</source>
+        <translation>Aucun canard n’a bougé.</translation>
+    </message>
+</context>
+<context>
     <name>GamePlatform</name>
     <message>
         <source>Failed to load sound file.</source>
@@ -73,6 +188,22 @@
         <source>Reserve S&amp;tatus</source>
         <translation>Garder les s&amp;tatistiques</translation>
     </message>
+    <message>
+        <source>Cell</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Enemy</source>
+        <translation>Ennemis</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstacles</translation>
+    </message>
+    <message>
+        <source>Trap</source>
+        <translation>Pièges</translation>
+    </message>
 </context>
 <context>
     <name>TStatusDialog</name>
@@ -115,6 +246,10 @@
     <message>
         <source> (%1%)</source>
         <translation> (%1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -2,10 +2,11 @@
 #include "ui_Tsys.h"
 
 #include "Application.h"
+#include "BoardAccessible.h"
+#include "BoardGeometry.h"
 #include "GameDialogs.h"
 #include "GameRandom.h"
 #include "GameState.h"
-#include "BoardGeometry.h"
 #include "ProgramTexts.h"
 
 #include <QApplication>
@@ -55,6 +56,8 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     , dialogs(dialogs)
 {
     dialogs.BelongTo(this);
+    // Before the widgets exist: an assistive technology may ask for them at once.
+    BoardAccessible::Install();
     ui->setupUi(this);
 
     PopupMenu = new QMenu(this);

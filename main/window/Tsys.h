@@ -68,6 +68,8 @@ public:
     QWidget* client() const;
     QMenu* popupMenu() const { return PopupMenu; }
     const QFont& messageFont() const { return canvasFont; }
+    // The text the message line shows now.
+    const QString& message() const { return m_message; }
 
 public slots:
     void MainMenu_GameClick(QAction* sender);
@@ -120,6 +122,7 @@ private:
     QPixmap JointHImgList;
     QPixmap JointVImgList;
     QFont canvasFont;
+    QString m_message;
 
     GameState m_state = GameState::None;
     int32_t m_busyCount = 0;

@@ -125,6 +125,7 @@ void TSys::DrawWaitingScreen()
 
 void TSys::DrawMessage(const QString& text, const QColor& colour)
 {
+    m_message = text;
     const QRect& line = Board::MessageRect;
     QPainter painter(m_offscreen.get());
     painter.fillRect(line, Background);

@@ -2,6 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "Application.h"
+#include "BoardAccessible.h"
 #include "BoardMessages.h"
 #include "GameDialogs.h"
 #include "GameState.h"
@@ -25,6 +26,7 @@ bool TSys::SetState(GameState newState, bool skipConfirm)
         UpdateStatistics(oldState, newState);
         EnterState(oldState, newState);
         m_state = newState;
+        BoardAccessible::AnnounceState(ui->Client);
     }
     QCoreApplication::processEvents();
     m_changing = false;

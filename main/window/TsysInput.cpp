@@ -1,6 +1,7 @@
 #include "Tsys.h"
 #include "ui_Tsys.h"
 
+#include "BoardAccessible.h"
 #include "BoardGeometry.h"
 #include "GameState.h"
 
@@ -99,6 +100,8 @@ void TSys::SquareClick(BoardSquare square)
     DrawChangedCells(false);
     if (result != GameState::None)
         SetState(result, false);
+    else
+        BoardAccessible::AnnounceMove(ui->Client);
 }
 
 void TSys::keyPressEvent(QKeyEvent* event)

@@ -8,12 +8,15 @@ import traceback
 import urllib.parse
 
 import bot
+import reader
 from harness import (BACKGROUND, CLIENT_H, CLIENT_W, MESSAGE_RECT, OBSTACLE, Field, Game, check,
                      enlarged)
 
 PICTURE = (265, 178)
 # Where the board fits at 200 % on a desktop of double scale.
 ZOOM_SCREEN = (2400, 1800)
+# A small pattern with one duck and no trees or ponds, which a bot clears quickly.
+ONE_DUCK = "[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n[others]\nenemyCount=1\n"
 
 
 def waiting(game):
@@ -138,8 +141,7 @@ def scenario_bot(game):
     print("game over after %d moves, seen %s" % (moves, seen))
     check(exit_by_menu(game).getint("statusOption", "gameover") >= 1, "no game over counted")
 
-    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
-                        "[others]\nenemyCount=1\n")
+    game.write_settings(ONE_DUCK)
     game.launch()
     waiting(game)
     seen, moves = bot.play(game, "yellow", careful=True, seconds=40, max_moves=600)
@@ -152,13 +154,17 @@ def scenario_bot(game):
     check(settings.getint("statusOption", "clear") >= 1, "no clear counted")
 
 
+def keys_only(game):
+    """From here on, a pointer event fails the scenario."""
+    def no_pointer(*args, **kwargs):
+        raise AssertionError("a pointer event where only keys may be used")
+    game.click = no_pointer
+
+
 def scenario_keys(game):
     """A whole game from the keyboard: no pointer event is sent."""
-    def no_pointer(*args, **kwargs):
-        raise AssertionError("a pointer event in the keyboard scenario")
-    game.click = no_pointer
-    game.write_settings("[fieldOption]\ncell=24\nobstacle=0\ntrap=0\n"
-                        "[others]\nenemyCount=1\n")
+    keys_only(game)
+    game.write_settings(ONE_DUCK)
     game.launch()
     waiting(game)
     seen, moves = bot.play(game, "yellow", careful=True, seconds=60, max_moves=600, keys=True)
@@ -177,6 +183,36 @@ def scenario_keys(game):
     field = game.wait_field(lambda f: f.player() and not f.of_kind("visited"), "the retry")
     check(field.layout() == layout, "retry changed the pattern")
     check(exit_by_menu(game).getint("statusOption", "clear") >= 1, "no clear counted")
+
+
+def scenario_screenreader(game):
+    """Played by ear: only what a screen reader gets, and only the keyboard."""
+    keys_only(game)
+    game.write_settings(ONE_DUCK)
+    ear = reader.Reader(game)
+    try:
+        game.launch()
+        ear.connect(game)
+        check(ear.message() == "Waiting to be started.", "the message line reads %r" % ear.message())
+        check(ear.board().childCount == 0, "the waiting board has cells")
+        moves = reader.play(game, ear, seconds=90)
+        print("cleared by ear after %d moves" % moves)
+
+        # A new pattern is told anew: other cells, every one to visit but the player's and
+        # the duck's.
+        layout = reader.SpokenField(ear).layout()
+        field = reader.new_pattern(game, ear)
+        check(field.layout() != layout, "the board tells the old pattern")
+        kinds = sorted(c.kind for c in field.cells)
+        check(kinds == ["enemy", "player"] + ["unvisited"] * 22, "a new pattern told as %s" % kinds)
+        # Ended by a signal, which saves as a close does: with a listener on the bus, Qt
+        # hands every key to the registry with a short time-out, and under load a menu's
+        # accelerator now and then goes astray.
+        game.program.send_signal(signal.SIGTERM)
+        check(game.wait_exit() == 0, "exit status %s" % game.program.returncode)
+        check(read_settings(game).getint("statusOption", "clear") >= 1, "no clear counted")
+    finally:
+        ear.close()
 
 
 def scenario_settings(game):

@@ -3,6 +3,7 @@
 #include "ProgramTexts.h"
 #include "StatusDialog.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -447,3 +448,34 @@ TEST(AboutDialogTest, IconLiesOverTheBevelAndEscDoesNotClose)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------- screen readers
+
+// What a screen reader says of a widget: its accessible name, or what Qt makes of its text.
+QString Spoken(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name).trimmed() : QString();
+}
+
+TEST(DialogAccessibilityTest, EveryControlHasANameAndTheStatisticsReadAsPairs)
+{
+    TOptionDialog option;
+    TStatusDialog status;
+    TAboutDialog about;
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&option, &status, &about}) {
+        for (QWidget* control : dialog->findChildren<QWidget*>()) {
+            if (control->focusPolicy() != Qt::NoFocus) {
+                EXPECT_FALSE(Spoken(control).isEmpty()) << control->objectName().toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(Spoken(Child<QSlider>(option, "EnemyTrkBar")), "Enemy");
+
+    status.SetStatusOption({1, 2, 3, 1, 0, 0, 2});
+    EXPECT_EQ(Spoken(Child<QLabel>(status, "KeyLabel")).split(LineBreak),
+              QStringList({"Start: 1", "Retry: 2", "Clear: 3 (75.0%)", "Gameover: 1", "Hat Trick: 0", "Succeeding: 0",
+                           "Max Succeeding: 2"}));
+    for (const char* column : {"EqualLabel", "ValueLabel", "RatioLabel"})
+        EXPECT_EQ(Spoken(Child<QLabel>(status, column)), "") << column;
+}

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QMenu>
 
+#include <algorithm>
 #include <map>
 #include <QMouseEvent>
 #include <QTimer>
@@ -318,4 +320,41 @@ TEST(Flow, KeysMoveInPlaceOnlyWhereAndWhenClicksDo)
         ASSERT_EQ(game->state(), GameState::Retrying);
         EXPECT_EQ(game->player().totalMoves(), 0);
     }
+}
+
+// What assistive technology reads of the client area, asked for as it would ask: the
+// board table, whose cells span their squares, and the message line.
+TEST(Flow, TheAccessibleBoardFollowsThePattern)
+{
+    GameWindow game;
+    QAccessibleInterface* client = QAccessible::queryAccessibleInterface(game->client());
+    ASSERT_EQ(client->childCount(), 2);
+    QAccessibleInterface* board = client->child(0);
+    EXPECT_EQ(board->text(QAccessible::Name), "Board");
+    EXPECT_EQ(board->childCount(), 0);
+    EXPECT_EQ(client->child(1)->text(QAccessible::Name), "Waiting to be started.");
+    EXPECT_EQ(client->focusChild(), client->child(1));
+
+    game.StartPattern(30, 1);
+    EXPECT_EQ(client->child(1)->text(QAccessible::Name), "Started.");
+    ASSERT_EQ(board->childCount(), 30);
+    QAccessibleTableInterface* table = board->tableInterface();
+    for (int row = 0; row < 13; ++row) {
+        for (int column = 0; column < 18; ++column) {
+            QAccessibleTableCellInterface* cell = table->cellAt(row, column)->tableCellInterface();
+            EXPECT_TRUE(cell->columnIndex() <= column && column < cell->columnIndex() + cell->columnExtent()
+                        && cell->rowIndex() <= row && row < cell->rowIndex() + cell->rowExtent());
+        }
+    }
+    const int32_t start = game->player().cellIndex();
+    EXPECT_EQ(client->focusChild(), board->child(start));
+    EXPECT_TRUE(board->child(start)->text(QAccessible::Name).startsWith("You."));
+
+    // No trees or ponds: any neighbour without the duck may be entered.
+    const auto free = std::ranges::find_if(game->field().Neighbours(start),
+                                           [&](int32_t n) { return game->field().Cell(n).enemy < 0; });
+    ASSERT_NE(free, game->field().Neighbours(start).end());
+    game.Click(game.PointIn(*free));
+    EXPECT_EQ(client->focusChild(), board->child(*free));
+    EXPECT_EQ(board->child(start)->text(QAccessible::Name), "visited");
 }
