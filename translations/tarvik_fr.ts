@@ -85,27 +85,27 @@
     </message>
     <message>
         <source>Move %1 of %2 next.</source>
-        <translation>Prochain coup : %1 sur %2.</translation>
+        <translation>Prochain coup&#xa0;: %1 sur %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>A duck moved next to you: %1.</source>
-        <translation>Un canard est venu à côté de vous : %1.</translation>
+        <translation>Un canard est venu à côté de vous&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Duck next to you: %1.</source>
-        <translation>Canard à côté de vous : %1.</translation>
+        <translation>Canard à côté de vous&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Ducks moved next to you: %1.</source>
-        <translation>Des canards sont venus à côté de vous : %1.</translation>
+        <translation>Des canards sont venus à côté de vous&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Ducks next to you: %1.</source>
-        <translation>Canards à côté de vous : %1.</translation>
+        <translation>Canards à côté de vous&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Ducks moved.</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
