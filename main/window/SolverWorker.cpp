@@ -1,0 +1,116 @@
+#include "SolverWorker.h"
+
+#include <QThread>
+
+#include <utility>
+
+namespace {
+
+// The search recurses about a thousand positions deep, a megabyte or two of stack, and
+// more with the sanitizers' larger frames: a main thread's usual stack, whatever the
+// thread library would pick.
+constexpr uint StackBytes = 8u << 20;
+
+}
+
+SolverWorker::SolverWorker(QObject* parent)
+    : QObject(parent)
+    , m_thread(QThread::create([this] { Work(); }))
+{
+    m_thread->setObjectName(QStringLiteral("solver"));
+    m_thread->setStackSize(StackBytes);
+    m_thread->start();
+}
+
+SolverWorker::~SolverWorker()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_quitting = true;
+        m_cancel = true;
+    }
+    m_wake.notify_one();
+    m_thread->wait();
+    delete m_thread;
+}
+
+void SolverWorker::NewPattern(const GameField& pattern)
+{
+    auto solver = std::make_unique<GameSolver>(pattern);
+    {
+        const std::lock_guard lock(m_mutex);
+        m_next.solver = std::move(solver);
+        m_next.from.reset();
+        m_cancel = true;
+    }
+    // A pattern the worker had not taken up yet, let go above, held no tables.
+    m_verdict.reset();
+    ++m_serial;
+    m_wake.notify_one();
+}
+
+void SolverWorker::Search(const GamePosition& from, const SolverLimits& limits)
+{
+    m_verdict.reset();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_next.from = from;
+        m_next.limits = limits;
+        m_next.serial = ++m_serial;
+        m_cancel = true;
+    }
+    m_wake.notify_one();
+}
+
+void SolverWorker::Cancel()
+{
+    m_verdict.reset();
+    ++m_serial;
+    const std::lock_guard lock(m_mutex);
+    m_next.from.reset();
+    m_cancel = true;
+}
+
+void SolverWorker::Work()
+{
+    std::unique_ptr<GameSolver> solver;
+    std::unique_lock lock(m_mutex);
+    while (true) {
+        m_wake.wait(lock, [this] { return m_quitting || m_next.solver || m_next.from; });
+        if (m_quitting)
+            break;
+        if (m_next.solver) {
+            // The last pattern's tables, tens of megabytes perhaps, are freed on this thread.
+            std::unique_ptr<GameSolver> old = std::exchange(solver, std::move(m_next.solver));
+            lock.unlock();
+            old.reset();
+            lock.lock();
+            continue;
+        }
+        const GamePosition from = std::move(*m_next.from);
+        m_next.from.reset();
+        SolverLimits limits = m_next.limits;
+        limits.cancel = &m_cancel;
+        const uint64_t serial = m_next.serial;
+        m_cancel = false;
+        lock.unlock();
+        if (solver) {
+            const SolverResult result = solver->Solve(from, limits);
+            if (!m_cancel)
+                QMetaObject::invokeMethod(this, [this, serial, result] { Deliver(serial, result); },
+                                          Qt::QueuedConnection);
+        }
+        lock.lock();
+    }
+    lock.unlock();
+    solver.reset();
+}
+
+void SolverWorker::Deliver(uint64_t serial, const SolverResult& result)
+{
+    // Asked for again meanwhile: a verdict of a position no longer in question.
+    if (serial != m_serial)
+        return;
+    m_verdict = result;
+    emit Decided();
+}
