@@ -133,8 +133,8 @@ void TSys::ShowHint(const SolverResult& result)
         QMessageBox::information(
             this, tr("Hint"),
             result.verdict == Verdict::Lost
-                ? tr("There is no sure way to clear the pattern from here: whatever you do, the ducks can "
-                     "still catch you if they step in the wrong order.")
+                ? tr("There is no sure way to clear the pattern from here: whatever you do, the ducks may "
+                     "catch you, depending on the order they step in.")
                 : tr("No sure way to clear the pattern from here was found in time. There may still be one."));
     }
     SetBusy(false);
