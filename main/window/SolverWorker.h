@@ -10,9 +10,9 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <pthread.h>
 
 class GameField;
-class QThread;
 
 // Runs the solver on a thread of its own, so the interface never waits for it. One search
 // at a time: a new one replaces the one running, which is cancelled at once. Between
@@ -51,6 +51,7 @@ private:
         uint64_t serial = 0;
     };
 
+    static void* Run(void* worker);
     void Work();
     void Deliver(uint64_t serial, const SolverResult& result);
 
@@ -63,5 +64,8 @@ private:
     Request m_next;
     bool m_quitting = false;
     std::atomic<bool> m_cancel{false};
-    QThread* m_thread = nullptr;
+    // A thread of the system's own rather than Qt's: its stack size is chosen, and thread
+    // checkers see where it is joined.
+    pthread_t m_thread{};
+    bool m_started = false;
 };
