@@ -2,6 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "Application.h"
+#include "FairStart.h"
 #include "SolverWorker.h"
 
 #include <QEventLoop>
@@ -22,10 +23,6 @@ constexpr int HintMilliseconds = 1000;
 // A budget of positions rather than of time, so what a hint says does not depend on how
 // fast the machine is.
 constexpr uint64_t FollowPositions = 8'000'000;
-// A fair start gives each pattern it deals this many positions, and all of them together
-// this long; then the last one dealt is played.
-constexpr uint64_t FairPositions = 1'000'000;
-constexpr Clock::duration FairTime = std::chrono::seconds(3);
 
 }
 
@@ -51,18 +48,15 @@ void TSys::DealPattern()
     if (!ui->MainMenu_Game_Fair->isChecked())
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const Clock::time_point end = Clock::now() + FairTime;
+    const SolverLimits limits = FairStart::Candidate(Clock::now());
     QEventLoop wait;
     connect(&solver, &SolverWorker::Decided, &wait, &QEventLoop::quit);
-    SolverLimits limits;
-    limits.positions = FairPositions;
-    limits.deadline = end;
     while (true) {
         solver.Search(m_game->Position(), limits);
         while (!solver.verdict() && !Application::Terminating())
             wait.exec(QEventLoop::ExcludeUserInputEvents);
         const bool proved = solver.verdict() && solver.verdict()->verdict == Verdict::Clearable;
-        if (proved || Application::Terminating() || Clock::now() >= end)
+        if (proved || Application::Terminating() || Clock::now() >= *limits.deadline)
             break;
         m_game->ChangeState(GameState::Started);
         solver.NewPattern(m_game->field());
