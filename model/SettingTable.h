@@ -46,6 +46,8 @@ inline constexpr Setting MaxSucceeding{"statusOption", "maxSucceeding", 0, 0, Ma
 
 inline constexpr Setting EnemyCount{"others", "enemyCount", 3, 1, 5};
 inline constexpr Setting SoundEnabled{"others", "soundEnabled", 1, 0, 1};
+// A start deals only patterns the solver proves clearable.
+inline constexpr Setting FairPatterns{"others", "fairPatterns", 0, 0, 1};
 // The window frame's top-left corner; without them the window is centred.
 inline constexpr Setting Left{"others", "left", 0, MinPosition, MaxPosition};
 inline constexpr Setting Top{"others", "top", 0, MinPosition, MaxPosition};

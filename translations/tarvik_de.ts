@@ -378,5 +378,25 @@
         <source>&amp;Normal Size</source>
         <translation>&amp;Normale Größe</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>T&amp;ipp</translation>
+    </message>
+    <message>
+        <source>&amp;Fair patterns only</source>
+        <translation>Nur &amp;faire Muster</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>There is no sure way to clear the pattern from here: whatever you do, the ducks may catch you, depending on the order they step in.</source>
+        <translation>Von hier aus gibt es keinen sicheren Weg, das Muster zu schaffen: Was du auch tust, die Enten können dich fangen, je nachdem, in welcher Reihenfolge sie ziehen.</translation>
+    </message>
+    <message>
+        <source>No sure way to clear the pattern from here was found in time. There may still be one.</source>
+        <translation>Ein sicherer Weg, das Muster von hier aus zu schaffen, wurde nicht rechtzeitig gefunden. Vielleicht gibt es trotzdem einen.</translation>
+    </message>
 </context>
 </TS>

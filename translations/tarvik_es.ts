@@ -378,5 +378,25 @@
         <source>&amp;Normal Size</source>
         <translation>Tamaño &amp;normal</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>&amp;Fair patterns only</source>
+        <translation>Solo patrones &amp;justos</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>There is no sure way to clear the pattern from here: whatever you do, the ducks may catch you, depending on the order they step in.</source>
+        <translation>Desde aquí no hay ninguna forma segura de superar el patrón: hagas lo que hagas, los patos pueden atraparte, según el orden en que se muevan.</translation>
+    </message>
+    <message>
+        <source>No sure way to clear the pattern from here was found in time. There may still be one.</source>
+        <translation>No se encontró a tiempo ninguna forma segura de superar el patrón desde aquí. Puede que aun así exista una.</translation>
+    </message>
 </context>
 </TS>

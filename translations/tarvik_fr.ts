@@ -378,5 +378,25 @@
         <source>&amp;Normal Size</source>
         <translation>Taille &amp;normale</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Fair patterns only</source>
+        <translation>&amp;Grilles équitables seulement</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>There is no sure way to clear the pattern from here: whatever you do, the ducks may catch you, depending on the order they step in.</source>
+        <translation>Il n’y a plus de façon sûre de réussir la grille à partir d’ici : quoi que vous fassiez, les canards peuvent vous attraper, selon l’ordre dans lequel ils avancent.</translation>
+    </message>
+    <message>
+        <source>No sure way to clear the pattern from here was found in time. There may still be one.</source>
+        <translation>Aucune façon sûre de réussir la grille à partir d’ici n’a été trouvée à temps. Il en existe peut-être une.</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@ struct GameSettings {
     StatusOption status;
     int32_t enemyCount = Settings::EnemyCount.initial;
     bool soundEnabled = Settings::SoundEnabled.initial != 0;
+    bool fairPatterns = Settings::FairPatterns.initial != 0;
     // The window frame's top-left corner at 100 %.
     int32_t left = Settings::Left.initial;
     int32_t top = Settings::Top.initial;
@@ -47,6 +48,7 @@ void VisitSettings(Record& s, Visit&& visit)
     visit(Settings::MaxSucceeding, s.status.maxSucceeding, s.system.status);
     visit(Settings::EnemyCount, s.enemyCount, true);
     visit(Settings::SoundEnabled, s.soundEnabled, true);
+    visit(Settings::FairPatterns, s.fairPatterns, true);
     visit(Settings::Left, s.left, s.system.position);
     visit(Settings::Top, s.top, s.system.position);
     visit(Settings::Zoom, s.zoom, true);

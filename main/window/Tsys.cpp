@@ -8,6 +8,7 @@
 #include "GameRandom.h"
 #include "GameState.h"
 #include "ProgramTexts.h"
+#include "SolverWorker.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,6 +65,7 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
     PopupMenu->addAction(ui->PopupMenu_Start);
     PopupMenu->addAction(ui->PopupMenu_Retry);
+    PopupMenu->addAction(ui->PopupMenu_Hint);
     PopupMenu->addSeparator();
     PopupMenu->addAction(ui->PopupMenu_Status);
     PopupMenu->addAction(ui->PopupMenu_Option);
@@ -80,8 +82,8 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     const auto bind = [this](QAction* item, void (TSys::*handler)(QAction*)) {
         connect(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
     };
-    for (QAction* item : {ui->MainMenu_Game_Start, ui->MainMenu_Game_Retry, ui->MainMenu_Game_Status,
-                          ui->MainMenu_Game_Option, ui->MainMenu_Game_Exit})
+    for (QAction* item : {ui->MainMenu_Game_Start, ui->MainMenu_Game_Retry, ui->MainMenu_Game_Hint,
+                          ui->MainMenu_Game_Status, ui->MainMenu_Game_Option, ui->MainMenu_Game_Exit})
         bind(item, &TSys::MainMenu_GameClick);
     for (QAction* item : {ui->MainMenu_View_ZoomIn, ui->MainMenu_View_ZoomOut, ui->MainMenu_View_NormalSize})
         bind(item, &TSys::MainMenu_ViewClick);
@@ -90,7 +92,8 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     connect(ui->MainMenu_View, &QMenu::aboutToShow, this, &TSys::UpdateZoomItems);
     for (QAction* item : {ui->MainMenu_Help_Help, ui->MainMenu_Help_About})
         bind(item, &TSys::MainMenu_HelpClick);
-    for (QAction* item : {ui->PopupMenu_Start, ui->PopupMenu_Retry, ui->PopupMenu_Status, ui->PopupMenu_Option})
+    for (QAction* item : {ui->PopupMenu_Start, ui->PopupMenu_Retry, ui->PopupMenu_Hint, ui->PopupMenu_Status,
+                          ui->PopupMenu_Option})
         bind(item, &TSys::PopupMenuClick);
     connect(Timer, &QTimer::timeout, this, &TSys::TimerTimer);
     ui->Client->installEventFilter(this);
@@ -151,6 +154,7 @@ void TSys::FormCreate()
 void TSys::FormDestroy()
 {
     Timer->stop();
+    m_solver.reset();
     SaveSettings();
     m_sound.reset();
     m_game.reset();

@@ -25,6 +25,8 @@ class GameRandom;
 struct BoardMessage;
 struct GameSettings;
 class GameDialogs;
+class SolverWorker;
+struct SolverResult;
 
 // The main window: start and end of the program, game flow, input, help, drawing and
 // the settings file. One class, split over a few files by concern.
@@ -70,6 +72,8 @@ public:
     const QFont& messageFont() const { return canvasFont; }
     // The text the message line shows now.
     const QString& message() const { return m_message; }
+    // None before the first pattern.
+    const SolverWorker* solver() const { return m_solver.get(); }
 
 public slots:
     void MainMenu_GameClick(QAction* sender);
@@ -114,6 +118,14 @@ private:
     void UpdateZoomItems();
     void PlaceWindow(QSize frame);
     QPoint HomePosition() const;
+    SolverWorker& Solver();
+    void DealPattern();
+    void LeavePosition();
+    void FollowPlay(GameState state);
+    void HintCommand();
+    void SearchDecided();
+    void ShowHint(const SolverResult& result);
+    void HideHint();
 
     std::unique_ptr<Ui::TSys> ui;
     QMenu* PopupMenu = nullptr;
@@ -145,4 +157,11 @@ private:
     std::unique_ptr<Game> m_game;
     std::unique_ptr<GameSound> m_sound;
     GameDialogs& dialogs;
+
+    // The search behind the hints, and the cell a hint shows (-1: none). A hint asked for
+    // before the search from the position has ended is wanted until then.
+    std::unique_ptr<SolverWorker> m_solver;
+    QTimer* m_hintTimer = nullptr;
+    int32_t m_hintCell = -1;
+    bool m_hintWanted = false;
 };

@@ -17,11 +17,15 @@ const QColor EnemyColour(255, 255, 128);
 const QColor ObstacleColour(0, 128, 0);
 const QColor PlainColour(0, 160, 0);
 const QColor WaitingColour(0, 128, 0);
+// Stands apart from every other colour of a cell, and from the pond's water.
+const QColor HintColour(255, 176, 48);
 
 constexpr int ObstacleTile = 14;
 
-QColor CellColour(const FieldCell& c)
+QColor CellColour(const FieldCell& c, bool hinted)
 {
+    if (hinted)
+        return HintColour;
     if (c.player >= 0)
         return PlayerColour;
     if (c.enemy >= 0)
@@ -79,7 +83,7 @@ void TSys::DrawPiece(QPainter& painter, int32_t cell)
 {
     const FieldCell& c = m_game->field().Cell(cell);
     const QRect tile = Board::TileRect(c);
-    painter.fillRect(tile, CellColour(c));
+    painter.fillRect(tile, CellColour(c, cell == m_hintCell));
     if (TileOf(c) >= 0)
         DrawImage(painter, ChrImgList, TileOf(c), Board::TileSize, tile.topLeft());
     CopyToWindow(tile);
@@ -90,7 +94,7 @@ void TSys::DrawCell(QPainter& painter, int32_t cell)
     const FieldCell& c = m_game->field().Cell(cell);
     const QRect area = Board::CellRect(c);
     painter.fillRect(area, Background);
-    painter.fillRect(area.adjusted(1, 1, -1, -1), CellColour(c));
+    painter.fillRect(area.adjusted(1, 1, -1, -1), CellColour(c, cell == m_hintCell));
     for (const int32_t n : m_game->field().Neighbours(cell))
         DrawJoint(painter, cell, n);
     if (TileOf(c) >= 0)
@@ -105,7 +109,7 @@ void TSys::DrawJoint(QPainter& painter, int32_t cell, int32_t neighbour)
     const FieldCell& c = m_game->field().Cell(cell);
     const FieldCell& n = m_game->field().Cell(neighbour);
     const QRect joint = Board::JointRect(c, n);
-    painter.fillRect(joint.intersected(Board::CellRect(c)), CellColour(c));
+    painter.fillRect(joint.intersected(Board::CellRect(c)), CellColour(c, cell == m_hintCell));
     // The tab points one way or the other depending on which of the pair came first.
     const bool below = n.top == c.bottom || n.left == c.right;
     const int image = (below ? neighbour > cell : cell > neighbour) ? 1 : 0;

@@ -114,6 +114,7 @@ void TSys::UpdateStatistics(GameState oldState, GameState newState)
 
 void TSys::EnterState(GameState oldState, GameState newState)
 {
+    LeavePosition();
     switch (newState) {
     case GameState::Waiting:
         SetRetryEnabled(false);
@@ -150,8 +151,12 @@ void TSys::EnterState(GameState oldState, GameState newState)
     default:
         break;
     }
-    m_game->ChangeState(newState);
+    if (newState == GameState::Started)
+        DealPattern();
+    else
+        m_game->ChangeState(newState);
     DrawChangedCells(false);
+    FollowPlay(newState);
 }
 
 void TSys::SetRetryEnabled(bool enabled)
@@ -184,6 +189,8 @@ void TSys::MainMenu_GameClick(QAction* sender)
         SetState(GameState::Started, false);
     else if (sender == ui->MainMenu_Game_Retry)
         SetState(GameState::Retrying, false);
+    else if (sender == ui->MainMenu_Game_Hint)
+        HintCommand();
     else if (sender == ui->MainMenu_Game_Status)
         StatusCommand();
     else if (sender == ui->MainMenu_Game_Option)
@@ -198,6 +205,8 @@ void TSys::PopupMenuClick(QAction* sender)
         MainMenu_GameClick(ui->MainMenu_Game_Start);
     else if (sender == ui->PopupMenu_Retry)
         MainMenu_GameClick(ui->MainMenu_Game_Retry);
+    else if (sender == ui->PopupMenu_Hint)
+        MainMenu_GameClick(ui->MainMenu_Game_Hint);
     else if (sender == ui->PopupMenu_Status)
         MainMenu_GameClick(ui->MainMenu_Game_Status);
     else if (sender == ui->PopupMenu_Option)

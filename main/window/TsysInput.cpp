@@ -96,7 +96,10 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
 // A click on a board square in a pattern, by the mouse or by a key.
 void TSys::SquareClick(BoardSquare square)
 {
+    const int32_t moves = m_game->player().totalMoves();
     const GameState result = m_game->MoveTo(square);
+    if (m_game->player().totalMoves() != moves)
+        FollowPlay(result == GameState::None ? m_state : result);
     DrawChangedCells(false);
     if (result != GameState::None)
         SetState(result, false);

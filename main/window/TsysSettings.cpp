@@ -1,4 +1,5 @@
 #include "Tsys.h"
+#include "ui_Tsys.h"
 
 #include "Application.h"
 #include "GameSettings.h"
@@ -36,6 +37,7 @@ bool TSys::LoadSettings()
     m_statusOption = settings.status;
     m_game->enemy().SetCount(settings.enemyCount);
     m_sound->SetEnabled(settings.soundEnabled);
+    ui->MainMenu_Game_Fair->setChecked(settings.fairPatterns);
     if (!DesktopPlatform::WindowPositionKnown())
         return true;
     // A top-level widget's position is that of its frame, as saved. One that would show
@@ -72,6 +74,7 @@ GameSettings TSys::CurrentSettings() const
     settings.status = m_statusOption;
     settings.enemyCount = m_game->enemy().count();
     settings.soundEnabled = m_sound->enabled();
+    settings.fairPatterns = ui->MainMenu_Game_Fair->isChecked();
     // A top-level widget's position is that of its frame.
     settings.left = HomePosition().x();
     settings.top = HomePosition().y();

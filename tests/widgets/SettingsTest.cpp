@@ -247,6 +247,7 @@ TEST(GameSettingsTest, MissingValuesKeepTheCurrentOnesAndWrittenOnesReadBack)
     current.status = {1, 2, 3, 4, 5, 6, 6};
     current.enemyCount = 4;
     current.soundEnabled = false;
+    current.fairPatterns = true;
     current.left = 12;
     current.top = -9;
     const QTemporaryDir folder;
@@ -484,7 +485,7 @@ TEST_F(TSysSettingsTest, WithoutAFileTheDefaultsApplyAndEveryKeyIsWrittenAtExit)
     size_t keys = 0;
     for (const char* section : {"fieldOption", "systemOption", "statusOption", "others"})
         keys += size_t(ini.GetSectionSize(section));
-    EXPECT_EQ(keys, 18u);
+    EXPECT_EQ(keys, 19u);
     EXPECT_EQ(Saved("fieldOption", "cell"), 32);
     EXPECT_EQ(Saved("others", "soundEnabled"), 1);
     EXPECT_EQ(Saved("others", "zoom"), 1);

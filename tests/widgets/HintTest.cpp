@@ -1,0 +1,130 @@
+#include "GameSolver.h"
+#include "GameWindow.h"
+#include "ModalHelper.h"
+#include "SolverWorker.h"
+#include "StatusOption.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+namespace {
+
+using Board = BoardGeometry;
+const QColor HintColour(255, 176, 48);
+
+// Seeds whose first pattern with the default options is, from its start: clearable; lost
+// (and the second one clearable); out of the search's reach for seconds.
+constexpr uint32_t ClearableSeed = 7;
+constexpr uint32_t LostSeed = 330;
+constexpr uint32_t HardSeed = 35;
+
+// Where the pixels of the hint's colour lie on the board; empty when none do.
+QRect HintArea(const TSys& sys)
+{
+    const QImage image = sys.offscreen().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect area;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == HintColour)
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+const SolverResult& VerdictOf(const GameWindow& game)
+{
+    const auto decided = [&] { return game->solver()->verdict().has_value(); };
+    if (!QTest::qWaitFor(decided, 30000))
+        throw std::runtime_error("no verdict");
+    return *game->solver()->verdict();
+}
+
+}
+
+// The cell of the move shows the hint's colour inside its outline for about a second, and
+// not after the next move; asking changes nothing of the game.
+TEST(Hint, ShowsTheCellOfTheMoveForASecondOrUntilTheNextMove)
+{
+    GameWindow game({}, ClearableSeed);
+    EXPECT_FALSE(game.Item("MainMenu_Game_Hint")->isEnabled());
+    game->SetState(GameState::Started, true);
+    EXPECT_TRUE(game.Item("PopupMenu_Hint")->isEnabled());
+    EXPECT_TRUE(HintArea(*game).isEmpty());
+
+    QTest::keyClick(&*game, Qt::Key_H);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(VerdictOf(game).verdict, Verdict::Clearable);
+    // The whole cell inside its outline; the openings under the joints may show it too.
+    const QRect cell = Board::CellRect(game->field().Cell(VerdictOf(game).move));
+    const auto shown = [&] {
+        const QRect area = HintArea(*game);
+        return cell.contains(area) && area.contains(cell.adjusted(1, 1, -1, -1));
+    };
+    QTRY_VERIFY(shown());
+    QTRY_VERIFY_WITH_TIMEOUT(HintArea(*game).isEmpty(), 5000);
+    EXPECT_GE(clock.elapsed(), 900);
+    EXPECT_EQ(game->player().totalMoves(), 0);
+    EXPECT_EQ(game->statusOption().start, 1);
+
+    game.Item("MainMenu_Game_Hint")->trigger();
+    ASSERT_TRUE(shown());
+    game.Click(cell.topLeft() + QPoint(3, 3));
+    EXPECT_EQ(game->player().totalMoves(), 1);
+    EXPECT_TRUE(HintArea(*game).isEmpty());
+}
+
+TEST(Hint, WhenNoWayIsSureABoxSaysSo)
+{
+    GameWindow game({}, LostSeed);
+    game->SetState(GameState::Started, true);
+    ASSERT_EQ(VerdictOf(game).verdict, Verdict::Lost);
+    const auto shown = AnswerNextBox(QMessageBox::Ok);
+    game.Item("PopupMenu_Hint")->trigger();
+    EXPECT_TRUE(shown->seen);
+    EXPECT_EQ(shown->caption, QStringLiteral("Hint"));
+    EXPECT_TRUE(shown->text.startsWith(QStringLiteral("There is no sure way"))) << shown->text.toStdString();
+    EXPECT_TRUE(HintArea(*game).isEmpty());
+}
+
+// The window goes while its search has seconds left to run: it waits only for the cancel.
+TEST(Hint, ClosingTheGameEndsARunningSearchAtOnce)
+{
+    auto game = std::make_unique<GameWindow>(QByteArray(), HardSeed);
+    (*game)->SetState(GameState::Started, true);
+    QTest::qWait(200);
+    ASSERT_FALSE((*game)->solver()->verdict());
+    QElapsedTimer clock;
+    clock.start();
+    game.reset();
+    EXPECT_LT(clock.elapsed(), 1000);
+}
+
+// Fair patterns only, a start deals until the solver proves a pattern clearable from its
+// start, from the same draws as ever: the pattern played is the first such one of the
+// seed, and the random source stands where those deals leave it. Without, one deal.
+TEST(FairPatterns, AStartDealsUntilOneIsProvedClearableAndOtherwiseAsEver)
+{
+    for (const bool fair : {false, true}) {
+        GameWindow game(fair ? "[others]\nfairPatterns=1\n" : "", LostSeed);
+        EXPECT_EQ(game.Item("MainMenu_Game_Fair")->isChecked(), fair);
+        game->SetState(GameState::Started, true);
+
+        GameRandom random(LostSeed);
+        const StatusOption status;
+        Game dealt(random, status);
+        int deals = 0;
+        do {
+            dealt.ChangeState(GameState::Started);
+            ++deals;
+        } while (fair && GameSolver(dealt.field()).Solve(dealt.Position(), {}).verdict != Verdict::Clearable);
+        EXPECT_EQ(deals, fair ? 2 : 1);
+        for (int32_t c = 0; c < dealt.field().option().cell; ++c)
+            ASSERT_EQ(game->field().Cell(c), dealt.field().Cell(c)) << "cell " << c;
+        EXPECT_EQ(game->player().cellIndex(), dealt.player().cellIndex());
+        EXPECT_EQ(game->enemy().cells(), dealt.enemy().cells());
+        EXPECT_EQ(game.random.Below(1 << 30), random.Below(1 << 30));
+        EXPECT_EQ(game->statusOption().start, 1);
+        EXPECT_EQ(VerdictOf(game).verdict, fair ? Verdict::Clearable : Verdict::Lost);
+    }
+}
