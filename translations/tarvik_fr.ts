@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>There is no sure way to clear the pattern from here: whatever you do, the ducks may catch you, depending on the order they step in.</source>
-        <translation>Il n’y a plus de façon sûre de réussir la grille à partir d’ici : quoi que vous fassiez, les canards peuvent vous attraper, selon l’ordre dans lequel ils avancent.</translation>
+        <translation>Il n’y a plus de façon sûre de réussir la grille à partir d’ici&#xa0;: quoi que vous fassiez, les canards peuvent vous attraper, selon l’ordre dans lequel ils avancent.</translation>
     </message>
     <message>
         <source>No sure way to clear the pattern from here was found in time. There may still be one.</source>
