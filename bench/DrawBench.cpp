@@ -93,9 +93,7 @@ int main(int argc, char** argv)
     const QTemporaryDir folder;
     GameForms forms(random, GamePaths::InFolder(folder.path()));
     TSys& sys = *forms.sys;
-    sys.field().SetOption({40, 5, 5});
-    sys.enemy().SetCount(5);
-    sys.SetState(GameState::Started, true);
+    sys.PlayPattern({{40, 5, 5}, 5, 2024}, true);
     sys.show();
 
     for (const int zoom : {1, 3}) {

@@ -206,6 +206,53 @@
     </message>
 </context>
 <context>
+    <name>TPatternDialog</name>
+    <message>
+        <source>Pattern number</source>
+        <translation>Musternummer</translation>
+    </message>
+    <message>
+        <source>This pattern&apos;s number:</source>
+        <translation>Nummer dieses Musters:</translation>
+    </message>
+    <message>
+        <source>None yet: start a pattern first.</source>
+        <translation>Noch keine: Starte zuerst ein Muster.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Play a pattern by its number:</source>
+        <translation>Ein Muster nach seiner Nummer spielen:</translation>
+    </message>
+    <message>
+        <source>for example 32-3-2-3-48213907</source>
+        <translation>zum Beispiel 32-3-2-3-48213907</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>This number asks for options the game does not have: cells go from %1 to %2, trees from %3 to %4, ponds from %5 to %6 and ducks from %7 to %8.</source>
+        <translation>Diese Nummer verlangt Optionen, die das Spiel nicht hat: Felder gibt es von %1 bis %2, Bäume von %3 bis %4, Teiche von %5 bis %6 und Enten von %7 bis %8.</translation>
+    </message>
+    <message>
+        <source>This number is too long: cells, trees, ponds and ducks have at most two digits each, the seed at most eight.</source>
+        <translation>Diese Nummer ist zu lang: Felder, Bäume, Teiche und Enten haben höchstens zwei Ziffern, der Startwert höchstens acht.</translation>
+    </message>
+    <message>
+        <source>A pattern number is five numbers joined by dashes: cells, trees, ponds, ducks and seed, for example 32-3-2-3-48213907.</source>
+        <translation>Eine Musternummer besteht aus fünf Zahlen, durch Bindestriche verbunden: Felder, Bäume, Teiche, Enten und Startwert, zum Beispiel 32-3-2-3-48213907.</translation>
+    </message>
+</context>
+<context>
     <name>TStatusDialog</name>
     <message>
         <source>Status</source>
@@ -397,6 +444,18 @@
     <message>
         <source>No sure way to clear the pattern from here was found in time. There may still be one.</source>
         <translation>Ein sicherer Weg, das Muster von hier aus zu schaffen, wurde nicht rechtzeitig gefunden. Vielleicht gibt es trotzdem einen.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern number…</source>
+        <translation>&amp;Musternummer…</translation>
     </message>
 </context>
 </TS>

@@ -206,6 +206,53 @@
     </message>
 </context>
 <context>
+    <name>TPatternDialog</name>
+    <message>
+        <source>Pattern number</source>
+        <translation>Número de patrón</translation>
+    </message>
+    <message>
+        <source>This pattern&apos;s number:</source>
+        <translation>Número de este patrón:</translation>
+    </message>
+    <message>
+        <source>None yet: start a pattern first.</source>
+        <translation>Todavía ninguno: inicia primero un patrón.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opiar</translation>
+    </message>
+    <message>
+        <source>Play a pattern by its number:</source>
+        <translation>Jugar un patrón por su número:</translation>
+    </message>
+    <message>
+        <source>for example 32-3-2-3-48213907</source>
+        <translation>por ejemplo 32-3-2-3-48213907</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>This number asks for options the game does not have: cells go from %1 to %2, trees from %3 to %4, ponds from %5 to %6 and ducks from %7 to %8.</source>
+        <translation>Este número pide opciones que el juego no tiene: las casillas van de %1 a %2, los árboles de %3 a %4, los estanques de %5 a %6 y los patos de %7 a %8.</translation>
+    </message>
+    <message>
+        <source>This number is too long: cells, trees, ponds and ducks have at most two digits each, the seed at most eight.</source>
+        <translation>Este número es demasiado largo: casillas, árboles, estanques y patos tienen como mucho dos cifras cada uno, y la semilla como mucho ocho.</translation>
+    </message>
+    <message>
+        <source>A pattern number is five numbers joined by dashes: cells, trees, ponds, ducks and seed, for example 32-3-2-3-48213907.</source>
+        <translation>Un número de patrón son cinco números unidos por guiones: casillas, árboles, estanques, patos y semilla, por ejemplo 32-3-2-3-48213907.</translation>
+    </message>
+</context>
+<context>
     <name>TStatusDialog</name>
     <message>
         <source>Status</source>
@@ -397,6 +444,18 @@
     <message>
         <source>No sure way to clear the pattern from here was found in time. There may still be one.</source>
         <translation>No se encontró a tiempo ninguna forma segura de superar el patrón desde aquí. Puede que aun así exista una.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Re&amp;hacer</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern number…</source>
+        <translation>&amp;Número de patrón…</translation>
     </message>
 </context>
 </TS>

@@ -206,6 +206,53 @@
     </message>
 </context>
 <context>
+    <name>TPatternDialog</name>
+    <message>
+        <source>Pattern number</source>
+        <translation>Numéro de grille</translation>
+    </message>
+    <message>
+        <source>This pattern&apos;s number:</source>
+        <translation>Numéro de cette grille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None yet: start a pattern first.</source>
+        <translation>Aucun pour l’instant&#xa0;: lancez d’abord une grille.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Play a pattern by its number:</source>
+        <translation>Jouer une grille d’après son numéro&#xa0;:</translation>
+    </message>
+    <message>
+        <source>for example 32-3-2-3-48213907</source>
+        <translation>par exemple 32-3-2-3-48213907</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>This number asks for options the game does not have: cells go from %1 to %2, trees from %3 to %4, ponds from %5 to %6 and ducks from %7 to %8.</source>
+        <translation>Ce numéro demande des options que le jeu n’a pas&#xa0;: les cases vont de %1 à %2, les arbres de %3 à %4, les mares de %5 à %6 et les canards de %7 à %8.</translation>
+    </message>
+    <message>
+        <source>This number is too long: cells, trees, ponds and ducks have at most two digits each, the seed at most eight.</source>
+        <translation>Ce numéro est trop long&#xa0;: cases, arbres, mares et canards ont au plus deux chiffres chacun, la graine au plus huit.</translation>
+    </message>
+    <message>
+        <source>A pattern number is five numbers joined by dashes: cells, trees, ponds, ducks and seed, for example 32-3-2-3-48213907.</source>
+        <translation>Un numéro de grille se compose de cinq nombres reliés par des tirets&#xa0;: cases, arbres, mares, canards et graine, par exemple 32-3-2-3-48213907.</translation>
+    </message>
+</context>
+<context>
     <name>TStatusDialog</name>
     <message>
         <source>Status</source>
@@ -397,6 +444,18 @@
     <message>
         <source>No sure way to clear the pattern from here was found in time. There may still be one.</source>
         <translation>Aucune façon sûre de réussir la grille à partir d’ici n’a été trouvée à temps. Il en existe peut-être une.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Ré&amp;tablir</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern number…</source>
+        <translation>N&amp;uméro de grille…</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "OptionDialog.h"
+#include "PatternDialog.h"
 #include "StatusDialog.h"
 
 #include <QPointer>
@@ -18,6 +19,7 @@ public:
     TOptionDialog& OptionDialog() { return Built(option); }
     TAboutDialog& AboutDialog() { return Built(about); }
     TStatusDialog& StatusDialog() { return Built(status); }
+    TPatternDialog& PatternDialog() { return Built(pattern); }
 
 private:
     template <typename Form>
@@ -32,4 +34,5 @@ private:
     QPointer<TOptionDialog> option;
     QPointer<TAboutDialog> about;
     QPointer<TStatusDialog> status;
+    QPointer<TPatternDialog> pattern;
 };

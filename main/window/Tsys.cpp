@@ -66,6 +66,8 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     PopupMenu->addAction(ui->PopupMenu_Start);
     PopupMenu->addAction(ui->PopupMenu_Retry);
     PopupMenu->addAction(ui->PopupMenu_Hint);
+    PopupMenu->addAction(ui->PopupMenu_Undo);
+    PopupMenu->addAction(ui->PopupMenu_Redo);
     PopupMenu->addSeparator();
     PopupMenu->addAction(ui->PopupMenu_Status);
     PopupMenu->addAction(ui->PopupMenu_Option);
@@ -83,8 +85,12 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
         connect(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
     };
     for (QAction* item : {ui->MainMenu_Game_Start, ui->MainMenu_Game_Retry, ui->MainMenu_Game_Hint,
+                          ui->MainMenu_Game_Undo, ui->MainMenu_Game_Redo, ui->MainMenu_Game_Number,
                           ui->MainMenu_Game_Status, ui->MainMenu_Game_Option, ui->MainMenu_Game_Exit})
         bind(item, &TSys::MainMenu_GameClick);
+    // The keys other games take back and redo a move with, whichever the player is used to.
+    ui->MainMenu_Game_Undo->setShortcuts({ui->MainMenu_Game_Undo->shortcut(), QKeySequence(Qt::Key_Backspace)});
+    ui->MainMenu_Game_Redo->setShortcuts({ui->MainMenu_Game_Redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction* item : {ui->MainMenu_View_ZoomIn, ui->MainMenu_View_ZoomOut, ui->MainMenu_View_NormalSize})
         bind(item, &TSys::MainMenu_ViewClick);
     // Plus takes Shift on many keyboards; Ctrl+= is the same key without it.
@@ -92,8 +98,8 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     connect(ui->MainMenu_View, &QMenu::aboutToShow, this, &TSys::UpdateZoomItems);
     for (QAction* item : {ui->MainMenu_Help_Help, ui->MainMenu_Help_About})
         bind(item, &TSys::MainMenu_HelpClick);
-    for (QAction* item : {ui->PopupMenu_Start, ui->PopupMenu_Retry, ui->PopupMenu_Hint, ui->PopupMenu_Status,
-                          ui->PopupMenu_Option})
+    for (QAction* item : {ui->PopupMenu_Start, ui->PopupMenu_Retry, ui->PopupMenu_Hint, ui->PopupMenu_Undo,
+                          ui->PopupMenu_Redo, ui->PopupMenu_Status, ui->PopupMenu_Option})
         bind(item, &TSys::PopupMenuClick);
     connect(Timer, &QTimer::timeout, this, &TSys::TimerTimer);
     ui->Client->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include "GamePaths.h"
 #include "GameSound.h"
 #include "PixelZoom.h"
+#include "SettingTable.h"
 #include "StatusOption.h"
 #include "SystemOption.h"
 
@@ -14,6 +15,7 @@
 #include <QPixmap>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TSys;
@@ -41,6 +43,8 @@ public:
 
     // Game flow
     bool SetState(GameState newState, bool skipConfirm);
+    // Starts the pattern a number names, as Start does; its options are that pattern's alone.
+    bool PlayPattern(const PatternNumber& number, bool skipConfirm);
     void SetBusy(bool on);
 
     // Drawing
@@ -59,6 +63,12 @@ public:
     int32_t zoom() const { return m_zoom; }
 
     GameState state() const { return m_state; }
+    // The number of the pattern dealt last.
+    const PatternNumber& patternNumber() const { return m_game->number(); }
+    // The options the player chose, which a start deals with; the pattern in play may have others.
+    void SetOptions(const FieldOption& field, int32_t enemyCount);
+    const FieldOption& fieldOption() const { return m_fieldOption; }
+    int32_t enemyCount() const { return m_enemyCount; }
     int32_t busyCount() const { return m_busyCount; }
     const SystemOption& systemOption() const { return m_systemOption; }
     const StatusOption& statusOption() const { return m_statusOption; }
@@ -97,6 +107,8 @@ private:
     void FormPaint(const QRegion& area);
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void SquareClick(BoardSquare square);
+    void StepHistory(bool back);
+    void UpdateHistoryItems(bool inPattern);
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
     void EndIfTerminating();
@@ -106,6 +118,7 @@ private:
     void SetRetryEnabled(bool enabled);
     void StatusCommand();
     void OptionCommand();
+    void NumberCommand();
     bool AskQuestion(const QString& statement, const QString& caption);
     GameSettings CurrentSettings() const;
     void DrawCell(QPainter& painter, int32_t cell);
@@ -138,6 +151,10 @@ private:
 
     GameState m_state = GameState::None;
     int32_t m_busyCount = 0;
+    FieldOption m_fieldOption;
+    int32_t m_enemyCount = Settings::EnemyCount.initial;
+    // Set while a typed number is being started, for the deal to take.
+    std::optional<PatternNumber> m_typed;
     SystemOption m_systemOption;
     StatusOption m_statusOption;
     std::unique_ptr<QPixmap> m_offscreen;

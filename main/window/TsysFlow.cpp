@@ -35,6 +35,16 @@ bool TSys::SetState(GameState newState, bool skipConfirm)
     return go;
 }
 
+bool TSys::PlayPattern(const PatternNumber& number, bool skipConfirm)
+{
+    if (m_changing)
+        return false;
+    m_typed = number;
+    const bool go = SetState(GameState::Started, skipConfirm);
+    m_typed.reset();
+    return go;
+}
+
 // Nobody is there any more: the game ends as a close without a question would end it,
 // counting an abandoned pattern. A change that is running (its question closed
 // unanswered) finishes first and comes back here; start-up ends in a state change too.
@@ -77,7 +87,8 @@ void TSys::UpdateStatistics(GameState oldState, GameState newState)
 {
     StatusOption& s = m_statusOption;
     const auto abandon = [&] {
-        if (InPattern(oldState) && m_game->player().totalMoves() > 0) {
+        // Moves taken back were made all the same.
+        if (InPattern(oldState) && m_game->movesMade() > 0) {
             ++s.gameover;
             s.succeeding = 0;
         }
@@ -191,6 +202,10 @@ void TSys::MainMenu_GameClick(QAction* sender)
         SetState(GameState::Retrying, false);
     else if (sender == ui->MainMenu_Game_Hint)
         HintCommand();
+    else if (sender == ui->MainMenu_Game_Undo || sender == ui->MainMenu_Game_Redo)
+        StepHistory(sender == ui->MainMenu_Game_Undo);
+    else if (sender == ui->MainMenu_Game_Number)
+        NumberCommand();
     else if (sender == ui->MainMenu_Game_Status)
         StatusCommand();
     else if (sender == ui->MainMenu_Game_Option)
@@ -207,6 +222,10 @@ void TSys::PopupMenuClick(QAction* sender)
         MainMenu_GameClick(ui->MainMenu_Game_Retry);
     else if (sender == ui->PopupMenu_Hint)
         MainMenu_GameClick(ui->MainMenu_Game_Hint);
+    else if (sender == ui->PopupMenu_Undo)
+        MainMenu_GameClick(ui->MainMenu_Game_Undo);
+    else if (sender == ui->PopupMenu_Redo)
+        MainMenu_GameClick(ui->MainMenu_Game_Redo);
     else if (sender == ui->PopupMenu_Status)
         MainMenu_GameClick(ui->MainMenu_Game_Status);
     else if (sender == ui->PopupMenu_Option)
@@ -227,9 +246,9 @@ void TSys::OptionCommand()
 {
     SetBusy(true);
     TOptionDialog& OptionDialog = dialogs.OptionDialog();
-    OptionDialog.SetFieldOption(m_game->field().option());
+    OptionDialog.SetFieldOption(m_fieldOption);
     OptionDialog.SetSystemOption(m_systemOption);
-    OptionDialog.SetEnemyCount(m_game->enemy().count());
+    OptionDialog.SetEnemyCount(m_enemyCount);
     OptionDialog.SetSoundEnabled(m_sound->enabled());
     OptionDialog.SetSoundUnavailable(m_sound->failed());
     QCoreApplication::processEvents();
@@ -238,15 +257,32 @@ void TSys::OptionCommand()
         m_sound->SetEnabled(OptionDialog.GetSoundEnabled());
         const FieldOption fieldOption = OptionDialog.GetFieldOption();
         const int32_t enemyCount = OptionDialog.GetEnemyCount();
-        bool changed = fieldOption != m_game->field().option() || enemyCount != m_game->enemy().count();
+        bool changed = fieldOption != m_fieldOption || enemyCount != m_enemyCount;
         if (changed && m_systemOption.confirm)
             changed = AskQuestion(tr("Starting new pattern with modified settings."),
                                   tr("Confirmation"));
         if (changed) {
-            m_game->SetOptions(fieldOption, enemyCount);
+            SetOptions(fieldOption, enemyCount);
             SetState(GameState::Started, true);
         }
     }
+    SetBusy(false);
+}
+
+void TSys::SetOptions(const FieldOption& field, int32_t enemyCount)
+{
+    m_fieldOption = field;
+    m_enemyCount = enemyCount;
+}
+
+void TSys::NumberCommand()
+{
+    SetBusy(true);
+    TPatternDialog& PatternDialog = dialogs.PatternDialog();
+    PatternDialog.SetNumber(m_state == GameState::Waiting ? std::nullopt : std::optional(m_game->number()));
+    QCoreApplication::processEvents();
+    if (PatternDialog.exec() == QDialog::Accepted)
+        PlayPattern(PatternDialog.GetTypedNumber(), false);
     SetBusy(false);
 }
 

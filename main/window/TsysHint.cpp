@@ -36,16 +36,20 @@ SolverWorker& TSys::Solver()
     return *m_solver;
 }
 
-// A start deals a pattern as it always has. Fair patterns only, it deals more, one after
-// another, until the solver proves one clearable from its start. The timer sleeps
-// meanwhile, so the draws are the deals' alone; the window keeps painting and a request
-// to end is taken up, but input waits until the pattern is there.
+// A start deals the pattern of a typed number, or one of the player's options from a seed
+// the clock gives. Fair patterns only, a start without a number deals more, each from a
+// seed of its own, until the solver proves one clearable from its start: the number
+// shown then names a fair pattern. The timer sleeps meanwhile; the window keeps painting
+// and a request to end is taken up, but input waits until the pattern is there.
 void TSys::DealPattern()
 {
     SolverWorker& solver = Solver();
-    m_game->ChangeState(GameState::Started);
-    solver.NewPattern(m_game->field());
-    if (!ui->MainMenu_Game_Fair->isChecked())
+    const auto deal = [&] {
+        m_game->Deal(m_typed.value_or(PatternNumber{m_fieldOption, m_enemyCount, PatternNumber::ClockSeed()}));
+        solver.NewPattern(m_game->field());
+    };
+    deal();
+    if (m_typed || !ui->MainMenu_Game_Fair->isChecked())
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const SolverLimits limits = FairStart::Candidate(Clock::now());
@@ -58,8 +62,7 @@ void TSys::DealPattern()
         const bool proved = solver.verdict() && solver.verdict()->verdict == Verdict::Clearable;
         if (proved || Application::Terminating() || Clock::now() >= *limits.deadline)
             break;
-        m_game->ChangeState(GameState::Started);
-        solver.NewPattern(m_game->field());
+        deal();
     }
     QGuiApplication::restoreOverrideCursor();
 }
@@ -80,6 +83,7 @@ void TSys::FollowPlay(GameState state)
     LeavePosition();
     ui->MainMenu_Game_Hint->setEnabled(InPattern(state));
     ui->PopupMenu_Hint->setEnabled(InPattern(state));
+    UpdateHistoryItems(InPattern(state));
     if (!InPattern(state) || !m_solver)
         return;
     SolverLimits limits;

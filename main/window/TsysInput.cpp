@@ -107,6 +107,24 @@ void TSys::SquareClick(BoardSquare square)
         BoardAccessible::AnnounceMove(ui->Client);
 }
 
+// Undo and redo change the position as a move does, without a sound or a draw.
+void TSys::StepHistory(bool back)
+{
+    if (m_changing || !InPattern(m_state) || !(back ? m_game->Undo() : m_game->Redo()))
+        return;
+    FollowPlay(m_state);
+    DrawChangedCells(false);
+    BoardAccessible::AnnounceMove(ui->Client);
+}
+
+void TSys::UpdateHistoryItems(bool inPattern)
+{
+    for (QAction* item : {ui->MainMenu_Game_Undo, ui->PopupMenu_Undo})
+        item->setEnabled(inPattern && m_game->CanUndo());
+    for (QAction* item : {ui->MainMenu_Game_Redo, ui->PopupMenu_Redo})
+        item->setEnabled(inPattern && m_game->CanRedo());
+}
+
 void TSys::keyPressEvent(QKeyEvent* event)
 {
     FormKeyDown(event->key(), event->modifiers());

@@ -32,10 +32,9 @@ bool TSys::LoadSettings()
     current.top = (screenSize.height() - outer.height()) / 2;
 
     const GameSettings settings = ReadGameSettings(file, current);
-    m_game->field().SetOption(settings.field);
+    SetOptions(settings.field, settings.enemyCount);
     m_systemOption = settings.system;
     m_statusOption = settings.status;
-    m_game->enemy().SetCount(settings.enemyCount);
     m_sound->SetEnabled(settings.soundEnabled);
     ui->MainMenu_Game_Fair->setChecked(settings.fairPatterns);
     if (!DesktopPlatform::WindowPositionKnown())
@@ -69,10 +68,10 @@ bool TSys::SaveSettings()
 GameSettings TSys::CurrentSettings() const
 {
     GameSettings settings;
-    settings.field = m_game->field().option();
+    settings.field = m_fieldOption;
     settings.system = m_systemOption;
     settings.status = m_statusOption;
-    settings.enemyCount = m_game->enemy().count();
+    settings.enemyCount = m_enemyCount;
     settings.soundEnabled = m_sound->enabled();
     settings.fairPatterns = ui->MainMenu_Game_Fair->isChecked();
     // A top-level widget's position is that of its frame.

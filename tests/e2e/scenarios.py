@@ -457,6 +457,40 @@ def scenario_dialogs(game):
           % (sorted(owners), game.window))
 
 
+# A pattern with trees and ponds that differs from the default options.
+NUMBER = "24-2-1-1-4242"
+
+
+def play_number(game, number):
+    """Types a number into the Pattern number dialog and waits for the pattern it names."""
+    before = game.visible()
+    game.key("alt+g")
+    game.poll(lambda: game.visible() - before, 5, "the Game menu")
+    game.key("p", focus=False)
+    box = game.poll(lambda: game.visible("^Pattern number$"), 5, "the Pattern number dialog").pop()
+    belongs_to_window(game, box, "Pattern number")
+    game.key(*[c if c.isdigit() else "minus" for c in number], "Return", window=box)
+    closed(game, "Pattern number")
+    return game.wait_field(lambda f: f.player() and len(f.cells) == 24, "the pattern of %s" % number)
+
+
+def scenario_numbers(game):
+    """A typed number deals the same pattern in another run; undo takes a move back."""
+    pictures = []
+    for run in range(2):
+        game.launch()
+        waiting(game)
+        field = play_number(game, NUMBER)
+        check(len(field.of_kind("obstacle")) == 2, "%s shows other trees: %s" % (NUMBER, field.signature()))
+        pictures.append(field.signature())
+        move_to_neighbour(game, field)
+        game.key("BackSpace")
+        game.wait_field(lambda f: f.signature() == field.signature(), "the move to be taken back")
+        # The number's options were the pattern's alone.
+        check(exit_by_menu(game).getint("fieldOption", "cell") == 32, "the typed options were saved")
+    check(pictures[0] == pictures[1], "the same number dealt two patterns:\n%s\n%s" % tuple(pictures))
+
+
 def scenario_german(game):
     """A German desktop: German captions, board message and help page."""
     game.launch()

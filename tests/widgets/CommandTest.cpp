@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 
 #include <algorithm>
@@ -158,4 +161,57 @@ TEST(Commands, AnExceptionInAHandlerIsShownAndPlayGoesOn)
     EXPECT_EQ(shown->icon, QMessageBox::Critical);
     game.Click({278, 190});
     EXPECT_EQ(game->state(), GameState::Started);
+}
+
+// The dialog shows the number of the pattern dealt last, for copying; a typed number is
+// played as Start plays a pattern, with options of its own, and a bad one changes nothing.
+TEST(Commands, PatternNumbersAreShownAndTypedOnesPlayedWithTheirOwnOptions)
+{
+    GameWindow game;
+    const auto numberDialog = [&](const std::function<void(QWidget*)>& act) {
+        ActOnNextModal([&](QWidget* dialog) {
+            EXPECT_EQ(dialog, &game.forms->dialogs.PatternDialog());
+            act(dialog);
+        });
+        game.Item("MainMenu_Game_Number")->trigger();
+    };
+    const auto field = [](QWidget* dialog, const char* name) {
+        return dialog->findChild<QLineEdit*>(QLatin1String(name));
+    };
+    const auto button = [](QWidget* dialog, const char* name) {
+        return dialog->findChild<QPushButton*>(QLatin1String(name));
+    };
+    numberDialog([&](QWidget* dialog) {
+        EXPECT_TRUE(field(dialog, "CurrentEdit")->text().isEmpty());
+        EXPECT_FALSE(button(dialog, "CopyButton")->isEnabled());
+        button(dialog, "CloseButton")->click();
+    });
+    game.StartSeeded();
+
+    numberDialog([&](QWidget* dialog) {
+        EXPECT_EQ(field(dialog, "CurrentEdit")->text(), QStringLiteral("32-3-2-3-7"));
+        button(dialog, "CopyButton")->click();
+        QStringList messages;
+        for (const char* bad : {"32-3-2-3", "23-3-2-3-7", "32-3-2-3-123456789"}) {
+            field(dialog, "TypedEdit")->setText(QLatin1String(bad));
+            button(dialog, "PlayButton")->click();
+            EXPECT_TRUE(dialog->isVisible()) << bad;
+            messages.append(dialog->findChild<QLabel*>(QStringLiteral("MessageLabel"))->text());
+        }
+        messages.removeDuplicates();
+        EXPECT_EQ(messages.size(), 3) << messages.join('\n').toStdString();
+        EXPECT_FALSE(messages.contains(QString()));
+        EXPECT_EQ(game->statusOption().start, 1);
+        field(dialog, "TypedEdit")->setText(QStringLiteral(" 40-5-5-5-123 "));
+        button(dialog, "PlayButton")->click();
+    });
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("32-3-2-3-7"));
+    EXPECT_EQ(game->patternNumber(), (PatternNumber{{40, 5, 5}, 5, 123}));
+    EXPECT_EQ(game->enemy().cells().size(), 5u);
+    EXPECT_EQ(game->statusOption().start, 2);
+    EXPECT_EQ(game->fieldOption(), FieldOption{});
+
+    QTest::keyClick(&*game, Qt::Key_Space);
+    EXPECT_EQ(game->field().option(), FieldOption{});
+    EXPECT_EQ(game->enemy().cells().size(), 3u);
 }

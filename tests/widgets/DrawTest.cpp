@@ -112,8 +112,7 @@ TEST(Drawing, PatternCellsOutlinesJointsAndTiles)
 {
     for (const int32_t cells : {24, 40, 234}) {
         GameWindow game;
-        game->field().SetOption({cells, cells == 234 ? 5 : 3, 2});
-        game->SetState(GameState::Started, true);
+        game->PlayPattern({{cells, cells == 234 ? 5 : 3, 2}, 3, game.seed}, true);
         const QImage shot = Snapshot(*game);
         GameField& field = game->field();
         const auto colourAt = [&](QPoint at) {

@@ -358,3 +358,47 @@ TEST(Flow, TheAccessibleBoardFollowsThePattern)
     EXPECT_EQ(client->focusChild(), board->child(*free));
     EXPECT_EQ(board->child(start)->text(QAccessible::Name), "visited");
 }
+
+// Undo and redo walk the moves back and forth, from every key and menu, only in a pattern;
+// a pattern left after every move was taken back still counts as lost.
+TEST(Flow, UndoAndRedoWalkTheMovesButLeavingStillCountsThePatternLost)
+{
+    GameWindow game;
+    QAction* undo = game.Item("MainMenu_Game_Undo");
+    QTest::keyClick(&*game, Qt::Key_Backspace);
+    EXPECT_EQ(game->state(), GameState::Waiting);
+    game.StartPattern(24, 0);
+    EXPECT_FALSE(undo->isEnabled());
+
+    const auto position = [&] {
+        int32_t unvisited = 0;
+        for (int32_t c = 0; c < 24; ++c)
+            unvisited += game->field().Cell(c).unvisited >= 0 ? 1 : 0;
+        return std::tuple(game->player().cellIndex(), game->player().totalMoves(), unvisited);
+    };
+    std::vector seen{position()};
+    for (int move = 0; move < 4; ++move) {
+        game.Click(game.PointIn(game->field().Neighbours(game->player().cellIndex()).front()));
+        seen.push_back(position());
+    }
+    ASSERT_EQ(std::get<1>(seen.back()), 4);
+    QTest::keyClick(&*game, Qt::Key_Backspace);
+    QTest::keyClick(&*game, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(position(), seen[2]);
+    game.Item("PopupMenu_Undo")->trigger();
+    undo->trigger();
+    EXPECT_EQ(position(), seen[0]);
+    EXPECT_FALSE(undo->isEnabled());
+    QTest::keyClick(&*game, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(&*game, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(position(), seen[2]);
+    game.Item("PopupMenu_Redo")->trigger();
+    EXPECT_EQ(position(), seen[3]);
+    EXPECT_TRUE(game.Item("MainMenu_Game_Redo")->isEnabled());
+
+    while (undo->isEnabled())
+        undo->trigger();
+    QTest::keyClick(&*game, Qt::Key_Space);
+    EXPECT_EQ(game->statusOption().gameover, 1);
+    EXPECT_FALSE(undo->isEnabled());
+}

@@ -21,6 +21,7 @@ class GameWindow {
 public:
     explicit GameWindow(const QByteArray& settings = {}, uint32_t seed = 7, const QString& language = {})
         : paths(GamePaths::InFolder(folder.path(), language))
+        , seed(seed)
         , random(seed)
     {
         if (!settings.isEmpty()) {
@@ -43,12 +44,18 @@ public:
 
     QAction* Item(const char* name) const { return forms->sys->findChild<QAction*>(QLatin1String(name)); }
 
-    // Starts a pattern of the given size with no obstacles or traps, bypassing the dialog.
+    // Starts the pattern of the window's seed with the player's options, without a question.
+    void StartSeeded() const
+    {
+        forms->sys->PlayPattern({forms->sys->fieldOption(), forms->sys->enemyCount(), seed}, true);
+    }
+
+    // Starts a pattern of the given size with no obstacles or traps from the window's seed,
+    // bypassing the dialog; the next starts keep the size.
     void StartPattern(int32_t cells, int32_t enemies) const
     {
-        forms->sys->field().SetOption({cells, 0, 0});
-        forms->sys->enemy().SetCount(enemies);
-        forms->sys->SetState(GameState::Started, true);
+        forms->sys->SetOptions({cells, 0, 0}, enemies);
+        StartSeeded();
     }
 
     // A client point inside the given cell, clear of its outline.
@@ -64,6 +71,7 @@ public:
 
     const QTemporaryDir folder;
     const GamePaths paths;
+    const uint32_t seed;
     GameRandom random;
     std::unique_ptr<GameForms> forms;
 };

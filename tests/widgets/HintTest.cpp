@@ -47,7 +47,7 @@ TEST(Hint, ShowsTheCellOfTheMoveForASecondOrUntilTheNextMove)
 {
     GameWindow game({}, ClearableSeed);
     EXPECT_FALSE(game.Item("MainMenu_Game_Hint")->isEnabled());
-    game->SetState(GameState::Started, true);
+    game.StartSeeded();
     EXPECT_TRUE(game.Item("PopupMenu_Hint")->isEnabled());
     EXPECT_TRUE(HintArea(*game).isEmpty());
 
@@ -77,7 +77,7 @@ TEST(Hint, ShowsTheCellOfTheMoveForASecondOrUntilTheNextMove)
 TEST(Hint, WhenNoWayIsSureABoxSaysSo)
 {
     GameWindow game({}, LostSeed);
-    game->SetState(GameState::Started, true);
+    game.StartSeeded();
     ASSERT_EQ(VerdictOf(game).verdict, Verdict::Lost);
     const auto shown = AnswerNextBox(QMessageBox::Ok);
     game.Item("PopupMenu_Hint")->trigger();
@@ -91,7 +91,7 @@ TEST(Hint, WhenNoWayIsSureABoxSaysSo)
 TEST(Hint, ClosingTheGameEndsARunningSearchAtOnce)
 {
     auto game = std::make_unique<GameWindow>(QByteArray(), HardSeed);
-    (*game)->SetState(GameState::Started, true);
+    game->StartSeeded();
     QTest::qWait(200);
     ASSERT_FALSE((*game)->solver()->verdict());
     QElapsedTimer clock;
@@ -101,30 +101,25 @@ TEST(Hint, ClosingTheGameEndsARunningSearchAtOnce)
 }
 
 // Fair patterns only, a start deals until the solver proves a pattern clearable from its
-// start, from the same draws as ever: the pattern played is the first such one of the
-// seed, and the random source stands where those deals leave it. Without, one deal.
-TEST(FairPatterns, AStartDealsUntilOneIsProvedClearableAndOtherwiseAsEver)
+// start, and the number it shows names that pattern; a typed number is played as it is.
+TEST(FairPatterns, AStartKeepsAProvedPatternAndATypedNumberIsPlayedAsItIs)
 {
-    for (const bool fair : {false, true}) {
-        GameWindow game(fair ? "[others]\nfairPatterns=1\n" : "", LostSeed);
-        EXPECT_EQ(game.Item("MainMenu_Game_Fair")->isChecked(), fair);
-        game->SetState(GameState::Started, true);
+    GameWindow game("[others]\nfairPatterns=1\n", LostSeed);
+    EXPECT_TRUE(game.Item("MainMenu_Game_Fair")->isChecked());
+    game->SetState(GameState::Started, true);
+    EXPECT_EQ(VerdictOf(game).verdict, Verdict::Clearable);
 
-        GameRandom random(LostSeed);
-        const StatusOption status;
-        Game dealt(random, status);
-        int deals = 0;
-        do {
-            dealt.ChangeState(GameState::Started);
-            ++deals;
-        } while (fair && GameSolver(dealt.field()).Solve(dealt.Position(), {}).verdict != Verdict::Clearable);
-        EXPECT_EQ(deals, fair ? 2 : 1);
-        for (int32_t c = 0; c < dealt.field().option().cell; ++c)
-            ASSERT_EQ(game->field().Cell(c), dealt.field().Cell(c)) << "cell " << c;
-        EXPECT_EQ(game->player().cellIndex(), dealt.player().cellIndex());
-        EXPECT_EQ(game->enemy().cells(), dealt.enemy().cells());
-        EXPECT_EQ(game.random.Below(1 << 30), random.Below(1 << 30));
-        EXPECT_EQ(game->statusOption().start, 1);
-        EXPECT_EQ(VerdictOf(game).verdict, fair ? Verdict::Clearable : Verdict::Lost);
-    }
+    GameRandom random;
+    const StatusOption status;
+    Game dealt(random, status);
+    dealt.Deal(game->patternNumber());
+    for (int32_t c = 0; c < dealt.field().option().cell; ++c)
+        ASSERT_EQ(game->field().Cell(c), dealt.field().Cell(c)) << "cell " << c;
+    EXPECT_EQ(game->player().cellIndex(), dealt.player().cellIndex());
+    EXPECT_EQ(game->enemy().cells(), dealt.enemy().cells());
+
+    game.StartSeeded();
+    EXPECT_EQ(game->patternNumber().seed, LostSeed);
+    EXPECT_EQ(VerdictOf(game).verdict, Verdict::Lost);
+    EXPECT_EQ(game->statusOption().start, 2);
 }

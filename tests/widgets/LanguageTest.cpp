@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -81,7 +82,7 @@ TEST(Language, EveryLanguageFitsTheWindowAndItsDialogs)
         for (const QMenu* menu : game->findChildren<QMenu*>())
             ExpectUniqueAccelerators(TextsOf(menu->actions()), qPrintable(menu->objectName()));
         const std::initializer_list<QDialog*> dialogs{&game.forms->dialogs.OptionDialog(), &game.forms->dialogs.StatusDialog(),
-                                                      &game.forms->dialogs.AboutDialog()};
+                                                      &game.forms->dialogs.AboutDialog(), &game.forms->dialogs.PatternDialog()};
         for (const QDialog* dialog : dialogs)
             ExpectUniqueAccelerators(TextsOf(*dialog), qPrintable(dialog->objectName()));
         EXPECT_NE(game.forms->dialogs.OptionDialog().windowTitle(), QStringLiteral("Option"));
@@ -90,6 +91,8 @@ TEST(Language, EveryLanguageFitsTheWindowAndItsDialogs)
         game.forms->dialogs.StatusDialog().SetStatusOption({1, 0, 1, 0, 0, 0, 0});
 
         for (const QDialog* dialog : dialogs) {
+            if (dialog->layout())
+                dialog->layout()->activate();
             for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
                 EXPECT_LE(button->sizeHint().width(), button->width()) << qPrintable(button->text());
             for (const QLabel* label : dialog->findChildren<QLabel*>())

@@ -469,8 +469,8 @@ TEST_F(TSysSettingsTest, WithoutAFileTheDefaultsApplyAndEveryKeyIsWrittenAtExit)
     {
         TSys window(random, paths, dialogs);
         EXPECT_FALSE(QFile::exists(paths.settings));
-        EXPECT_EQ(window.field().option(), FieldOption{});
-        EXPECT_EQ(window.enemy().count(), 3);
+        EXPECT_EQ(window.fieldOption(), FieldOption{});
+        EXPECT_EQ(window.enemyCount(), 3);
         EXPECT_TRUE(window.sound().enabled());
         EXPECT_EQ(window.systemOption(), SystemOption{});
         EXPECT_EQ(window.statusOption(), StatusOption{});
@@ -500,8 +500,8 @@ TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
                                 "[Others]\nenemyCount=0\nsoundEnabled=0\nleft=-30\ntop=17\n");
     {
         TSys window(random, paths, dialogs);
-        EXPECT_EQ(window.field().option(), (FieldOption{28, 0, 5}));
-        EXPECT_EQ(window.enemy().count(), 1);
+        EXPECT_EQ(window.fieldOption(), (FieldOption{28, 0, 5}));
+        EXPECT_EQ(window.enemyCount(), 1);
         EXPECT_FALSE(window.sound().enabled());
         EXPECT_TRUE(window.systemOption().confirm);
         EXPECT_EQ(window.statusOption(), (StatusOption{5, 0, 0, 0, 0, 4, 4}));
@@ -515,8 +515,8 @@ TEST_F(TSysSettingsTest, ValuesAreReadClampedAndThePositionRestored)
 
     WriteText(paths.settings, "[fieldOption]\ncell=1000\n[others]\nenemyCount=99\n");
     TSys window(random, paths, dialogs);
-    EXPECT_EQ(window.field().option().cell, 40);
-    EXPECT_EQ(window.enemy().count(), 5);
+    EXPECT_EQ(window.fieldOption().cell, 40);
+    EXPECT_EQ(window.enemyCount(), 5);
 }
 
 // A hand-edited position, or one on a monitor that is gone, must not lose the window.
@@ -571,7 +571,7 @@ TEST_F(TSysSettingsTest, AnUnreadableFileIsReportedOnceEachWayAndKeptAsItIs)
         TSys window(random, paths, dialogs);
         ASSERT_EQ(answerer.boxes.size(), 1u);
         EXPECT_EQ(answerer.boxes[0].text, "Failed to load settings.");
-        EXPECT_EQ(window.field().option(), FieldOption{});
+        EXPECT_EQ(window.fieldOption(), FieldOption{});
         EXPECT_EQ(window.systemOption(), SystemOption{});
     }
     ASSERT_EQ(answerer.boxes.size(), 2u);
