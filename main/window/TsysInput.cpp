@@ -107,7 +107,7 @@ void TSys::SquareClick(BoardSquare square)
         BoardAccessible::AnnounceMove(ui->Client);
 }
 
-// Undo and redo change the position as a move does, without a sound or a draw.
+// Undo and redo change the position as a move does, without a sound or a random draw.
 void TSys::StepHistory(bool back)
 {
     if (m_changing || !InPattern(m_state) || !(back ? m_game->Undo() : m_game->Redo()))

@@ -57,11 +57,16 @@ def read_settings(game):
     return parser
 
 
-def exit_by_menu(game, menu="alt+g", item="x"):
+def choose(game, menu, item):
+    """Opens a menu of the menu bar by its key and chooses an item by its accelerator."""
     before = game.visible()
     game.key(menu)
-    game.poll(lambda: game.visible() - before, 5, "the Game menu")
+    game.poll(lambda: game.visible() - before, 5, "the menu of %s" % menu)
     game.key(item, focus=False)
+
+
+def exit_by_menu(game, menu="alt+g", item="x"):
+    choose(game, menu, item)
     check(game.wait_exit() == 0, "exit status %s" % game.program.returncode)
     return read_settings(game)
 
@@ -352,10 +357,7 @@ def scenario_signals(game):
     game.key("Return", window=box)
     game.wait_window()
     waiting(game)
-    before = game.visible()
-    game.key("alt+g")
-    game.poll(lambda: game.visible() - before, 5, "the Game menu")
-    game.key("x", focus=False)
+    choose(game, "alt+g", "x")
     game.poll(lambda: game.visible("^Error$"), 20, "the box about the failed save")
     status = end_by_signals(game, signal.SIGTERM, signal.SIGINT)
     check(status in (-signal.SIGTERM, -signal.SIGINT), "exit status %s" % status)
@@ -428,10 +430,7 @@ def scenario_dialogs(game):
     belongs_to_window(game, help_box, "the Help question", centred=False)
     game.key("Escape", window=help_box)
     closed(game, "Help")
-    before = game.visible()
-    game.key("alt+h")
-    game.poll(lambda: game.visible() - before, 5, "the Help menu")
-    game.key("a", focus=False)
+    choose(game, "alt+h", "a")
     about = game.poll(lambda: game.visible("^About$"), 5, "a window titled About").pop()
     belongs_to_window(game, about, "About")
     game.key("Return", window=about)
@@ -463,10 +462,7 @@ NUMBER = "24-2-1-1-4242"
 
 def play_number(game, number):
     """Types a number into the Pattern number dialog and waits for the pattern it names."""
-    before = game.visible()
-    game.key("alt+g")
-    game.poll(lambda: game.visible() - before, 5, "the Game menu")
-    game.key("p", focus=False)
+    choose(game, "alt+g", "p")
     box = game.poll(lambda: game.visible("^Pattern number$"), 5, "the Pattern number dialog").pop()
     belongs_to_window(game, box, "Pattern number")
     game.key(*[c if c.isdigit() else "minus" for c in number], "Return", window=box)
