@@ -3,9 +3,10 @@
 //
 //   build/bin/solver_bench [--patterns N] [--budget SECONDS] [--fair N]
 //
-// For each option set it starts N seeded patterns, gives the search from each start the
-// budget on this one thread, and prints what was decided, the median and 99th percentile
-// of the search times and the most memory one search held. Then it times N fair starts
+// For each option set it deals the patterns of seeds 1 to N (numbers such as 32-3-2-3-35,
+// to play one in the game), gives the search from each start the budget on this one
+// thread, and prints what was decided, the median and 99th percentile of the search times
+// and the most memory one search held. Then it times N fair starts
 // (50 unless --fair says otherwise): patterns dealt one after another, each searched with
 // the game's budget for a fair start, until one is proved clearable or the game's bound
 // on the whole start has passed.
@@ -60,11 +61,10 @@ void Decide(const OptionSet& set, int patterns, double budget)
     std::size_t peak = 0;
     uint64_t positions = 0;
     for (int seed = 1; seed <= patterns; ++seed) {
-        GameRandom random(static_cast<uint32_t>(seed));
+        GameRandom random;
         StatusOption status;
         Game game(random, status);
-        game.SetOptions(set.field, set.enemies);
-        game.ChangeState(GameState::Started);
+        game.Deal({set.field, set.enemies, static_cast<uint32_t>(seed)});
 
         const auto start = Clock::now();
         GameSolver solver(game.field());
