@@ -42,8 +42,9 @@ public:
     std::optional<int32_t> FocusedCell() const;
     QAccessibleInterface* Target() const;
     QAccessibleInterface* Board() const;
+    // Between the board's bitmap pixels and the screen's, through the zoom.
     QRect OnScreen(const QRect& area) const;
-    QPoint FromScreen(QPoint pixel) const { return widget()->mapFromGlobal(pixel); }
+    QPoint FromScreen(QPoint pixel) const { return BoardGeometry::InBitmap(widget()->mapFromGlobal(pixel), sys.zoom()); }
     bool HasFocus() const { return widget()->hasFocus(); }
     const TSys& game() const { return sys; }
 
@@ -350,7 +351,7 @@ QAccessibleInterface* ClientAccessible::Board() const
 
 QRect ClientAccessible::OnScreen(const QRect& area) const
 {
-    return area.translated(widget()->mapToGlobal(QPoint(0, 0)));
+    return BoardGeometry::OnClient(area, sys.zoom()).translated(widget()->mapToGlobal(QPoint(0, 0)));
 }
 
 void ClientAccessible::Announce(bool stateEntered)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QScreen>
 
 namespace {
@@ -47,6 +48,11 @@ TEST(Zoom, ClicksReachTheSquareTheyHitAndRepaintOnlyTheirCell)
             }
         }
         EXPECT_EQ(game->player().totalMoves(), moves);
+        // What assistive technology is told of the cell covers the same client pixels.
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(game->client())->child(0);
+        const QRect onScreen = Board::OnClient(Board::CellRect(own), zoom).translated(game->client()->mapToGlobal(QPoint()));
+        EXPECT_EQ(board->child(game->player().cellIndex())->rect(), onScreen) << "zoom " << zoom;
+        EXPECT_EQ(board->childAt(onScreen.center().x(), onScreen.center().y()), board->child(game->player().cellIndex()));
         QCoreApplication::processEvents();
         EXPECT_FALSE(recorder.painted.isEmpty());
         EXPECT_EQ(recorder.painted - Board::OnClient(Board::CellRect(own), zoom), QRegion()) << "zoom " << zoom;
