@@ -31,16 +31,24 @@ struct SolverResult {
     Verdict verdict = Verdict::Undecided;
     // When clearable, the cell to click next; else -1.
     int32_t move = -1;
+    // When clearable, the most moves the way that starts with the move needs to the clear,
+    // whatever orders the enemies take: the par of the position once proved, else a bound
+    // on it. -1 otherwise.
+    int32_t par = -1;
+    // Whether no way always clears in fewer moves.
+    bool parProved = false;
     // Positions this search visited.
     uint64_t positions = 0;
     // The most memory the solver's tables have held so far.
     std::size_t peakBytes = 0;
 };
 
-// Proves patterns clearable or lost by searching the positions a pattern can reach. It
-// plays by the game's own rules on a copy of the pattern, so the game may go on while it
-// runs on another thread. What it proves of a position stays true for the whole pattern,
-// so it remembers it across searches: a search from the next position starts warm.
+// Proves patterns clearable or lost by searching the positions a pattern can reach, and
+// finds the fewest moves that surely clear them. It plays by the game's own rules on a
+// copy of the pattern, so the game may go on while it runs on another thread. What it
+// proves of a position stays true for the whole pattern, so it remembers it across
+// searches: a search from the next position starts warm, and a move it hinted leads to a
+// position it already knows to clear in fewer moves.
 class GameSolver {
 public:
     // The pattern is copied: cells, neighbours, obstacles and traps.
@@ -52,16 +60,12 @@ public:
 
     SolverResult Solve(const GamePosition& from, const SolverLimits& limits);
 
-    // Patterns larger than this, or with more enemies, are left undecided.
-    static constexpr int32_t MaxCells = 64;
-    static constexpr int32_t MaxEnemies = 5;
-
 private:
-    class Search;
+    class Prover;
 
     // A game of the solver's own that holds the copy; nothing in it draws.
     GameRandom m_random{0};
     StatusOption m_status;
     Game m_game{m_random, m_status};
-    std::unique_ptr<Search> m_search;
+    std::unique_ptr<Prover> m_prover;
 };
