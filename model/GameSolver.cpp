@@ -30,7 +30,7 @@
 // the search runs again, now knowing more wins.
 //
 // The par: as solvers of "mate in n" problems do, it asks "clearable within n moves?",
-// closing in on the fewest n from a bound no way can beat and the way already found.
+// closing in on the fewest n from a bound no way can beat.
 // Such a search has no circles to fear, as every move spends one of the n, so what it
 // finds holds wherever the position is met again: each position keeps the fewest moves it
 // was shown to need and the fewest it was shown to clear in, with the move that does.
@@ -42,6 +42,8 @@ namespace {
 
 // The budget and the cancel flag are looked at once in this many positions.
 constexpr uint64_t CheckEvery = 4096;
+// Positions a search for a short way may take before the search for any way.
+constexpr uint64_t FirstTry = 100'000;
 // Searches again after a failed check at most this often before giving up undecided.
 constexpr int32_t MaxRounds = 4;
 // Steps between cells that no walk takes.
@@ -94,6 +96,15 @@ public:
         visited = 0;
         stopped = false;
         SolverResult result = Known(root);
+        if (result.verdict == Verdict::Undecided) {
+            // A short way is often found sooner than any way, which may wander far before it
+            // clears; when none comes quickly, as none does for a lost position, the search
+            // for any way takes over.
+            shortening = visited + FirstTry;
+            Shorten(root, NoBound);
+            shortening = UINT64_MAX;
+            result = Known(root);
+        }
         for (int32_t round = 0; round < MaxRounds && !stopped && result.verdict == Verdict::Undecided; ++round) {
             const Found found = Visit(root, 0);
             if (found.outcome == Outcome::Won) {
@@ -251,22 +262,27 @@ private:
         return won;
     }
 
-    // Asks "clearable within n moves?" for n between the most moves shown needed and the
-    // fewest shown enough, halving the gap, until they meet or the budget is spent: a yes
-    // shortens the way hinted at once, a no raises what no way can beat.
+    // Asks "clearable within n moves?" for n from the most moves shown needed upward, in
+    // steps that double, then halving the gap to the fewest shown enough, until they meet
+    // or the budget is spent. Near the bound no way can beat, every move must visit a new
+    // cell and few lines are left to try, so a search there is cheap either way; a
+    // generous n lets the way found wander up to it.
     void Shorten(const Node& root, uint32_t high)
     {
         const Table::Entry* known = table.Find(root.toVisit, root.Key());
         uint32_t low = std::max(LowerBound(root), known ? known->low : 0u);
-        while (low < high && !stopped) {
-            const uint32_t n = std::min<uint32_t>(low + (high - low) / 2, MaxDepth - 1);
+        uint32_t step = 1;
+        bool shortened = false;
+        while (low < high && low < static_cast<uint32_t>(MaxDepth) && !stopped && visited < shortening) {
+            const uint32_t n = shortened ? low + (high - low) / 2 : std::min(low + step - 1, high - 1);
             const Found found = Within(root, n, 0);
-            if (found.outcome == Outcome::Won)
+            if (found.outcome == Outcome::Won) {
                 high = found.moves;
-            else if (found.outcome == Outcome::Lost)
+                shortened = true;
+            } else if (found.outcome == Outcome::Lost) {
                 low = n + 1;
-            if (n == MaxDepth - 1)
-                break;
+                step *= 2;
+            }
         }
     }
 
@@ -276,7 +292,7 @@ private:
     {
         if (++visited % CheckEvery == 0 && OutOfTime())
             stopped = true;
-        if (stopped)
+        if (stopped || visited >= shortening)
             return {Outcome::Stopped};
         if (LowerBound(node) > n)
             return {Outcome::Lost};
@@ -294,7 +310,8 @@ private:
                 found = {Outcome::Won, cell, 1, true};
                 return true;
             }
-            if (result != Rules::MoveResult::Made)
+            // The chase cannot bring the cells left any nearer.
+            if (result != Rules::MoveResult::Made || LowerBound(next) >= n)
                 return false;
             Found after{Outcome::Won, -1, 0, true};
             if (chase) {
@@ -559,6 +576,8 @@ private:
     SolverLimits limits;
     uint64_t visited = 0;
     bool stopped = false;
+    // Where the search for a short way gives up for now.
+    uint64_t shortening = UINT64_MAX;
     Table table;
     Line line;
     std::size_t peakBytes = 0;
