@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "Gamefield.h"
+#include "MoveReport.h"
 
 #include <cstdint>
 #include <span>
@@ -38,13 +39,6 @@ bool Catches(const GameField& field, int32_t playerCell, int32_t enemyCell);
 // player's cell in the ring of squares just around the enemy's own cell.
 int32_t ChaseAim(const GameField& field, int32_t playerCell, int32_t enemyCell);
 
-enum class MoveResult {
-    Refused, // nothing changed
-    Made,    // the game goes on
-    Cleared, // no cell is left to visit
-    Caught,  // an enemy stood next to the player at the chase move
-};
-
 // A click on a cell. Clearing wins even when the same move ends next to an enemy; at the
 // chase move an enemy next to the player catches it before anything moves.
 template <typename Board>
@@ -64,7 +58,7 @@ MoveResult Move(Board& board, int32_t cell)
             return MoveResult::Caught;
     }
     board.Chase();
-    return MoveResult::Made;
+    return MoveResult::Chased;
 }
 
 // One step of every enemy, in the order given, whose entries follow the enemies. Those

@@ -91,10 +91,9 @@ public:
         ++node.cycle;
     }
     void EndCycle() { node.cycle = 0; }
-    void Chase() { chaseDue = true; }
+    // The search plays the chase itself, in each order the enemies may take.
+    void Chase() {}
     void MoveEnemy(int32_t from, int32_t to) { enemyMask = (enemyMask & ~Bit(from)) | Bit(to); }
-
-    bool chaseDue = false;
 
 private:
     const GameField& m_field;
