@@ -28,6 +28,17 @@ namespace Rules {
 // The move of a cycle after which the enemies move.
 inline constexpr int32_t ChaseMove = 3;
 
+// The run of clears that makes a hat trick; the statistics count a run's first one.
+inline constexpr int32_t HatTrickRun = 3;
+
+// Whether a run of clears, counting the latest, is celebrated as a hat trick: every
+// multiple of the hat trick's run. A pattern whose clear would make one is drawn in the
+// hat trick's style from its start.
+constexpr bool HatTrick(int32_t run)
+{
+    return run > 0 && run % HatTrickRun == 0;
+}
+
 // Whether the player's next move may end on the target: its own cell or an edge-sharing
 // neighbour, no obstacle, no enemy, and no trap for the move the enemies follow.
 bool MayEnter(const GameField& field, int32_t from, int32_t target, int32_t cycleMoves, bool enemyThere);

@@ -368,6 +368,29 @@ TEST_F(Pieces, ChaseReshufflesTheOrder)
     EXPECT_EQ(Changed(), (std::vector<int32_t>{0, 5, 3, 7, 8, 9}));
 }
 
+// The style a pattern is drawn in from its start promises the celebration its clear gets.
+TEST(HatTrick, StyleOfAPatternForetellsTheDanceAfterItsClear)
+{
+    TestGame<GameRandom> game(5u);
+    game.SetState(GameState::Started);
+    int32_t hatTricks = 0;
+    for (int32_t run = 0; run < 12; ++run) {
+        game.status.succeeding = run;
+        game.SetState(GameState::Retrying);
+        int32_t ordinary = 0;
+        while (game.field.Cell(ordinary).unvisited < 0)
+            ++ordinary;
+        const bool style = game.field.Cell(ordinary).unvisited == 1;
+        game.status.succeeding = run + 1;
+        game.SetState(GameState::Cleared);
+        ASSERT_FALSE(game.enemy.cells().empty());
+        const bool dance = game.field.Cell(game.enemy.cells().front()).enemy >= 5;
+        EXPECT_EQ(style, dance) << "run " << run;
+        hatTricks += dance;
+    }
+    EXPECT_EQ(hatTricks, 4);
+}
+
 TEST_F(Pieces, EnemiesDanceAfterAClearAndRestAfterAGameOver)
 {
     for (int32_t run = 1; run <= 9; ++run) {
