@@ -20,7 +20,8 @@
 //   std::span<const int32_t> enemyCells() const;
 //   void PlacePlayer(int32_t cell);      the player stands there, visited, one more move made
 //   void EndCycle();                     the cycle of moves starts again
-//   void Chase();                        the enemies are due to move
+//   void Chase();                        the enemies are due to move (a board that plays
+//                                        the chase itself may leave it to later)
 // A board for ChaseInOrder offers field(), playerCell(), EnemyOn(cell) and
 //   void MoveEnemy(int32_t from, int32_t to);
 namespace Rules {

@@ -34,6 +34,4 @@ struct MoveReport {
             return GameState::None;
         }
     }
-
-    bool operator==(const MoveReport&) const = default;
 };
