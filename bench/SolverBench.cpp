@@ -97,7 +97,7 @@ std::optional<Walk> Follow(const OptionSet& set, uint32_t seed, uint32_t orders,
         if (par < 0)
             par = result.par;
         const FieldCell& target = game.field().Cell(result.move);
-        const GameState state = game.MoveTo({target.left, target.top});
+        const GameState state = game.MoveTo({target.left, target.top}).state();
         if (state == GameState::Cleared)
             return Walk{(moves + 1.0) / par, (moves + 1.0) / static_cast<double>(cells)};
         if (state != GameState::None)

@@ -17,7 +17,8 @@ inline constexpr int32_t MaxCells = 64;
 inline constexpr int32_t MaxEnemies = 5;
 
 // A position's key: the player's cell, the move of the cycle, whether the enemies'
-// order is known, and the enemies' cells.
+// order is known, and the enemies' cells. A position the search keeps has made fewer
+// moves of its cycle than the chase move, so the cycle's bits follow from it.
 inline constexpr int32_t CellBits = 6;
 static_assert(MaxCells <= 1 << CellBits);
 inline constexpr uint64_t CellMask = (1u << CellBits) - 1;
@@ -112,10 +113,9 @@ public:
         ++node.cycle;
     }
     void EndCycle() { node.cycle = 0; }
-    void Chase() { chaseDue = true; }
+    // The search plays the chase itself, in each order the enemies may take.
+    void Chase() {}
     void MoveEnemy(int32_t from, int32_t to) { enemyMask = (enemyMask & ~Bit(from)) | Bit(to); }
-
-    bool chaseDue = false;
 
 private:
     const GameField& m_field;

@@ -2,6 +2,7 @@
 
 #include "BoardGeometry.h"
 #include "BoardSpeech.h"
+#include "MoveReport.h"
 #include "Tsys.h"
 
 #include <QAccessible>
@@ -48,7 +49,8 @@ public:
     bool HasFocus() const { return widget()->hasFocus(); }
     const TSys& game() const { return sys; }
 
-    void Announce(bool stateEntered);
+    // The move just made, taken back or made again; none when the game entered a state.
+    void Announce(const MoveReport* move);
     void SendFocus();
 
 private:
@@ -59,7 +61,6 @@ private:
         QString message;
         std::optional<int32_t> focus;
         std::vector<int32_t> enemies;
-        int32_t totalMoves = 0;
     };
 
     TSys& sys;
@@ -354,25 +355,23 @@ QRect ClientAccessible::OnScreen(const QRect& area) const
     return BoardGeometry::OnClient(area, sys.zoom()).translated(widget()->mapToGlobal(QPoint(0, 0)));
 }
 
-void ClientAccessible::Announce(bool stateEntered)
+void ClientAccessible::Announce(const MoveReport* move)
 {
     std::vector<int32_t> enemies = sys.enemy().cells();
     std::sort(enemies.begin(), enemies.end());
-    const int32_t totalMoves = sys.player().totalMoves();
     // A refused move changed nothing, and says nothing: the last report still holds. Nor
     // is there anything to tell of a window that is closing.
-    if ((!stateEntered && told && totalMoves == told->totalMoves) || sys.state() == GameState::Quitting)
+    if ((move && told && !move->made()) || sys.state() == GameState::Quitting)
         return;
     news = {};
-    if (stateEntered) {
+    if (!move) {
         news.state = BoardSpeech::Unspaced(sys.message());
-    } else if (told && totalMoves == told->totalMoves + 1 && sys.player().cycleMoves() == 0) {
-        // The move just made ended a cycle, and the pattern goes on: the ducks stepped.
+    } else if (told && move->result == Rules::MoveResult::Chased) {
         news.chased = true;
         news.ducksMoved = enemies != told->enemies;
     }
 
-    Told now{{}, {}, message->text(QAccessible::Name), FocusedCell(), std::move(enemies), totalMoves};
+    Told now{{}, {}, message->text(QAccessible::Name), FocusedCell(), std::move(enemies)};
     for (int32_t i = 0; i < CellsShown(); ++i) {
         now.names.push_back(CellName(i));
         now.places.push_back(BoardSpeech::Where(sys.field().Cell(i)));
@@ -426,12 +425,12 @@ void Install()
     Q_UNUSED(installed);
 }
 
-void AnnounceMove(QWidget* client)
+void AnnounceMove(QWidget* client, const MoveReport& move)
 {
     if (!QAccessible::isActive())
         return;
     if (ClientAccessible* accessible = Find(client))
-        accessible->Announce(false);
+        accessible->Announce(&move);
 }
 
 void AnnounceState(QWidget* client)
@@ -439,7 +438,7 @@ void AnnounceState(QWidget* client)
     if (!QAccessible::isActive())
         return;
     if (ClientAccessible* accessible = Find(client))
-        accessible->Announce(true);
+        accessible->Announce(nullptr);
 }
 
 } // namespace BoardAccessible

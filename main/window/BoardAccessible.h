@@ -1,6 +1,7 @@
 #pragma once
 
 class QWidget;
+struct MoveReport;
 
 // The client area as assistive technology reads it: the board, a table with one child
 // per cell, and the message line. Qt builds it only when an assistive technology asks,
@@ -9,9 +10,9 @@ namespace BoardAccessible {
 
 // Lets Qt build the main window's client area this way; call before any is asked for.
 void Install();
-// After a move and after the game entered a state: tells what changed (a refused move
-// changed nothing) and speaks the player's cell.
-void AnnounceMove(QWidget* client);
+// After a move (one taken back or made again too) and after the game entered a state:
+// tells what changed (a refused move changed nothing) and speaks the player's cell.
+void AnnounceMove(QWidget* client, const MoveReport& move);
 void AnnounceState(QWidget* client);
 
 } // namespace BoardAccessible

@@ -5,6 +5,7 @@
 #include "BoardAccessible.h"
 #include "BoardMessages.h"
 #include "GameDialogs.h"
+#include "GameRules.h"
 #include "GameState.h"
 #include "ProgramTexts.h"
 
@@ -100,14 +101,14 @@ void TSys::UpdateStatistics(GameState oldState, GameState newState)
         break;
     case GameState::Retrying:
         ++s.retry;
-        if (s.succeeding == 3 || oldState == GameState::Cleared)
+        if (s.succeeding == Rules::HatTrickRun || oldState == GameState::Cleared)
             s.succeeding = 0;
         abandon();
         break;
     case GameState::Cleared:
         ++s.clear;
         ++s.succeeding;
-        if (s.succeeding == 3)
+        if (s.succeeding == Rules::HatTrickRun)
             ++s.hattrick;
         s.maxSucceeding = std::max(s.maxSucceeding, s.succeeding);
         break;
@@ -142,8 +143,7 @@ void TSys::EnterState(GameState oldState, GameState newState)
         m_sound->Play(3);
         break;
     case GameState::Cleared: {
-        const int32_t run = m_statusOption.succeeding;
-        if (run != 0 && run % 3 == 0) {
+        if (Rules::HatTrick(m_statusOption.succeeding)) {
             // Let the clearing move show before the pause that builds up to the fanfare.
             QCoreApplication::processEvents();
             QThread::msleep(800);

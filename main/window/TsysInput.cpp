@@ -4,6 +4,7 @@
 #include "BoardAccessible.h"
 #include "BoardGeometry.h"
 #include "GameState.h"
+#include "MoveReport.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -96,25 +97,27 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
 // A click on a board square in a pattern, by the mouse or by a key.
 void TSys::SquareClick(BoardSquare square)
 {
-    const int32_t moves = m_game->player().totalMoves();
-    const GameState result = m_game->MoveTo(square);
-    if (m_game->player().totalMoves() != moves)
-        FollowPlay(result == GameState::None ? m_state : result);
+    const MoveReport move = m_game->MoveTo(square);
+    if (move.made())
+        FollowPlay(move.state() == GameState::None ? m_state : move.state());
     DrawChangedCells(false);
-    if (result != GameState::None)
-        SetState(result, false);
+    if (move.state() != GameState::None)
+        SetState(move.state(), false);
     else
-        BoardAccessible::AnnounceMove(ui->Client);
+        BoardAccessible::AnnounceMove(ui->Client, move);
 }
 
 // Undo and redo change the position as a move does, without a sound or a random draw.
 void TSys::StepHistory(bool back)
 {
-    if (m_changing || !InPattern(m_state) || !(back ? m_game->Undo() : m_game->Redo()))
+    if (m_changing || !InPattern(m_state))
+        return;
+    const MoveReport move = back ? m_game->Undo() : m_game->Redo();
+    if (!move.made())
         return;
     FollowPlay(m_state);
     DrawChangedCells(false);
-    BoardAccessible::AnnounceMove(ui->Client);
+    BoardAccessible::AnnounceMove(ui->Client, move);
 }
 
 void TSys::UpdateHistoryItems(bool inPattern)

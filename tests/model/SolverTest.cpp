@@ -113,7 +113,6 @@ private:
     struct Board {
         const GameField& f;
         State& s;
-        bool chase = false;
         const GameField& field() const { return f; }
         int32_t playerCell() const { return s.player; }
         int32_t cycleMoves() const { return s.cycle; }
@@ -127,7 +126,7 @@ private:
             ++s.cycle;
         }
         void EndCycle() { s.cycle = 0; }
-        void Chase() { chase = true; }
+        void Chase() {}
         void MoveEnemy(int32_t, int32_t) {}
     };
 
@@ -152,9 +151,9 @@ private:
             const Rules::MoveResult r = Rules::Move(board, target);
             if (r == Rules::MoveResult::Cleared)
                 result.push_back({-1});
-            if (r != Rules::MoveResult::Made)
+            if (r != Rules::MoveResult::Made && r != Rules::MoveResult::Chased)
                 continue;
-            if (!board.chase) {
+            if (r == Rules::MoveResult::Made) {
                 result.push_back({Index(next)});
                 continue;
             }
@@ -219,7 +218,7 @@ TEST(Solver, ProvedRoutesClearWhateverOrderTheEnemiesTake)
                 par = result.par;
                 const int32_t before = game.player.totalMoves();
                 const FieldCell& target = game.field.Cell(result.move);
-                state = game.game.MoveTo({target.left, target.top});
+                state = game.game.MoveTo({target.left, target.top}).state();
                 ASSERT_EQ(game.player.totalMoves(), before + 1) << "the solver's move was refused";
             }
             if (state != GameState::None) {
@@ -287,7 +286,7 @@ protected:
         game.random.Script(enemies);
         game.SetState(GameState::Retrying);
         for (int32_t i = 0; i < waits; ++i)
-            ASSERT_EQ(game.player.Move(player), GameState::None);
+            ASSERT_EQ(game.player.Move(player).state(), GameState::None);
     }
 
     TestGame<ScriptedRandom> game;
@@ -319,7 +318,7 @@ TEST_F(SolverBlocks, PondOnTheWayNeedsADetour)
     while (state == GameState::None && moves < 10) {
         const SolverResult result = solver.Solve(game.game.Position(), Budget(100'000));
         ASSERT_EQ(result.verdict, Verdict::Clearable);
-        state = game.player.Move(result.move);
+        state = game.player.Move(result.move).state();
         ++moves;
     }
     EXPECT_EQ(state, GameState::Cleared);
