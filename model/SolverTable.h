@@ -92,9 +92,11 @@ private:
 
     size_t Slot(uint64_t toVisit, uint64_t key) const
     {
-        uint64_t h = toVisit * 0x9E3779B97F4A7C15u ^ (key + 0x632BE59BD9B4E019u) * 0xC2B2AE3D27D4EB4Fu;
-        h ^= h >> 29;
-        return static_cast<size_t>(h) & mask;
+        // Mixed through, as the cells left and the key differ mostly in their low bits.
+        uint64_t h = toVisit ^ (key + 0x632BE59BD9B4E019u) * 0x9E3779B97F4A7C15u;
+        h = (h ^ h >> 32) * 0xD6E8FEB86659FD93u;
+        h = (h ^ h >> 32) * 0xD6E8FEB86659FD93u;
+        return static_cast<size_t>(h ^ h >> 32) & mask;
     }
 
     // Takes an empty place in the entry's slot or the one beside it, if there is one.

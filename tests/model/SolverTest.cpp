@@ -231,6 +231,29 @@ TEST(Solver, ProvedRoutesClearWhateverOrderTheEnemiesTake)
     EXPECT_GE(routes, 30);
 }
 
+// The table holds what a search needs, not its whole allowance, and never more than the
+// allowance with the room it grows into; what a search that ran out learned carries it on
+// the next time, so searches too small to decide alone decide one after another.
+TEST(Solver, SearchesHoldWhatTheyNeedAndCarryOnWhereTheyStopped)
+{
+    int decided = 0;
+    for (uint32_t pattern = 1; pattern <= 6; ++pattern) {
+        TestGame<GameRandom> game(pattern);
+        game.SetState(GameState::Started);
+        GameSolver solver(game.field);
+        SolverLimits limits = Budget(3'000);
+        limits.memoryBytes = std::size_t{1} << 20;
+        SolverResult result;
+        for (int search = 0; search < 300 && result.verdict == Verdict::Undecided; ++search) {
+            result = solver.Solve(game.game.Position(), limits);
+            ASSERT_LE(result.peakBytes, limits.memoryBytes * 3 / 2) << "pattern " << pattern;
+        }
+        decided += result.verdict != Verdict::Undecided;
+        EXPECT_LT(GameSolver(game.field).Solve(game.game.Position(), Budget(3'000)).peakBytes, std::size_t{1} << 20);
+    }
+    EXPECT_GE(decided, 5);
+}
+
 // On patterns small enough to list every position they can reach, the solver's verdicts
 // and pars agree with the exhaustive search: neither is ever one it did not prove.
 TEST(Solver, VerdictsAndParsAgreeWithAnExhaustiveSearch)
