@@ -229,7 +229,7 @@ private:
     Found Expand(const Node& node, int32_t depth)
     {
         Found found;
-        ForEachMove(node, [&](int32_t cell, Rules::MoveResult result, const Node& next, bool chase) {
+        ForEachMove(node, -1, [&](int32_t cell, Rules::MoveResult result, const Node& next, bool chase) {
             if (result == Rules::MoveResult::Cleared) {
                 found = {Outcome::Won, cell, 1, true};
                 return true;
@@ -296,16 +296,19 @@ private:
             return {Outcome::Stopped};
         if (LowerBound(node) > n)
             return {Outcome::Lost};
+        // A way found before, if too long, still starts well more often than not.
+        int32_t first = -1;
         if (const Table::Entry* known = table.Find(node.toVisit, node.Key())) {
             if (known->high <= n)
                 return {Outcome::Won, known->move(), known->high, true};
             if (known->low > n)
                 return {Outcome::Lost};
+            first = known->Won() ? known->move() : -1;
         }
 
         const uint64_t before = visited;
         Found found;
-        ForEachMove(node, [&](int32_t cell, Rules::MoveResult result, const Node& next, bool chase) {
+        ForEachMove(node, first, [&](int32_t cell, Rules::MoveResult result, const Node& next, bool chase) {
             if (result == Rules::MoveResult::Cleared) {
                 found = {Outcome::Won, cell, 1, true};
                 return true;
@@ -343,11 +346,11 @@ private:
         return found;
     }
 
-    // Tries the moves from the position, the most promising first, until the visitor
-    // returns true. It gets the cell, what the rules made of the move, the position after
+    // Tries the moves from the position, the given one (if any) and then the most promising
+    // first, until the visitor returns true. It gets the cell, what the rules made of the move, the position after
     // it and whether the enemies are due to move.
     template <typename Visitor>
-    void ForEachMove(const Node& node, Visitor&& visit)
+    void ForEachMove(const Node& node, int32_t first, Visitor&& visit)
     {
         struct Candidate {
             int32_t cell;
@@ -358,6 +361,10 @@ private:
         candidates[count++] = {node.player, Rank(node, node.player)};
         for (const int32_t cell : field.Neighbours(node.player))
             candidates[count++] = {cell, Rank(node, cell)};
+        for (int32_t i = 0; i < count; ++i) {
+            if (candidates[i].cell == first)
+                candidates[i].rank = INT32_MIN;
+        }
         // A handful of moves: sorted in place, ties in the order of the neighbours.
         for (int32_t i = 1; i < count; ++i) {
             for (int32_t j = i; j > 0 && candidates[j].rank < candidates[j - 1].rank; --j)
@@ -472,7 +479,7 @@ private:
         take(root);
         for (size_t i = 0; i < proof.size() && !stopped; ++i) {
             const Node node = Node::FromKey(proof[i].toVisit, proof[i].key, enemies);
-            ForEachMove(node, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
+            ForEachMove(node, -1, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
                 if (result == Rules::MoveResult::Made) {
                     if (chase) {
                         for (const Node& after : ChaseOutcomes(next, Scratch)) {
@@ -518,7 +525,7 @@ private:
     bool Closed(const Node& node, Held&& held)
     {
         bool closed = true;
-        ForEachMove(node, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
+        ForEachMove(node, -1, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
             if (result == Rules::MoveResult::Cleared) {
                 closed = false;
             } else if (result == Rules::MoveResult::Made) {
