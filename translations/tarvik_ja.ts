@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Default</source>
-        <translation>初期値</translation>
+        <translation>初期値に戻す</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation>確認する(&amp;C)</translation>
+        <translation>確認を求める(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Reserve S&amp;tatus</source>
-        <translation>成績を記憶する(&amp;T)</translation>
+        <translation>成績を保存する(&amp;T)</translation>
     </message>
 </context>
 <context>
