@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>None yet: start a pattern first.</source>
-        <translation>まだありません。先にパターンをスタートしてください。</translation>
+        <translation>まだありません。先にスタートしてください。</translation>
     </message>
     <message>
         <source>&amp;Copy</source>

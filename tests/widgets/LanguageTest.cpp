@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -102,6 +103,13 @@ TEST(Language, EveryLanguageFitsTheWindowAndItsDialogs)
                 for (const QString& line : label->text().split(QLatin1Char('\n')))
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
                         << qPrintable(line);
+            // A field's own size hint is room for 17 letters x and its frame and margins.
+            for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                const QFontMetrics fm = edit->fontMetrics();
+                const int frame = edit->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x'));
+                EXPECT_LE(fm.horizontalAdvance(edit->placeholderText()), edit->width() - frame)
+                    << qPrintable(edit->placeholderText());
+            }
         }
 
         // Drawn, in whatever fonts its letters come from, every message keeps off the edges
