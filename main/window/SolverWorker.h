@@ -57,7 +57,7 @@ public:
     static constexpr uint64_t FloorPositions = 20'000;
     static constexpr uint64_t LaterShare = 4;
     // The most the solver's table may hold: enough for most proofs many times over.
-    static constexpr std::size_t TableBytes = std::size_t{8} << 20;
+    static constexpr std::size_t TableBytes = std::size_t{4} << 20;
     // The positions a search may visit after the pattern's earlier searches visited spent.
     static uint64_t Allowance(int searches, uint64_t spent);
 
