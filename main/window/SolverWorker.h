@@ -58,8 +58,6 @@ public:
     static constexpr uint64_t LaterShare = 4;
     // The most the solver's table may hold: enough for most proofs many times over.
     static constexpr std::size_t TableBytes = std::size_t{4} << 20;
-    // The positions a search may visit after the pattern's earlier searches visited spent.
-    static uint64_t Allowance(int searches, uint64_t spent);
 
 signals:
     // verdict() has come.
@@ -82,6 +80,8 @@ private:
         uint64_t serial = 0;
     };
 
+    // The positions a search may visit after the pattern's earlier searches visited spent.
+    static uint64_t Allowance(int searches, uint64_t spent);
     static void* Run(void* worker);
     void Work();
     void Deliver(uint64_t serial, const SolverResult& result);
