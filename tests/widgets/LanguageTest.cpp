@@ -1,5 +1,6 @@
 #include "BoardMessages.h"
 #include "GameLanguage.h"
+#include "GameSolver.h"
 #include "GameWindow.h"
 
 #include <gtest/gtest.h>
@@ -91,18 +92,28 @@ TEST(Language, EveryLanguageFitsTheWindowAndItsDialogs)
             ExpectUniqueAccelerators(TextsOf(*dialog), qPrintable(dialog->objectName()));
         EXPECT_NE(game.forms->dialogs.OptionDialog().windowTitle(), QStringLiteral("Option"));
 
-        // The widest ratio.
+        // The widest ratio, the longest par.
         game.forms->dialogs.StatusDialog().SetStatusOption({1, 0, 1, 0, 0, 0, 0});
+        SolverResult lost;
+        lost.verdict = Verdict::Lost;
+        game.forms->dialogs.PatternDialog().SetPar(lost);
 
         for (const QDialog* dialog : dialogs) {
             if (dialog->layout())
                 dialog->layout()->activate();
             for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
                 EXPECT_LE(button->sizeHint().width(), button->width()) << qPrintable(button->text());
-            for (const QLabel* label : dialog->findChildren<QLabel*>())
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                // A wrapping label fits when its lines at its width fit its height.
+                if (label->wordWrap()) {
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                        << qPrintable(label->text());
+                    continue;
+                }
                 for (const QString& line : label->text().split(QLatin1Char('\n')))
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
                         << qPrintable(line);
+            }
             // A field's own size hint is room for 17 letters x and its frame and margins.
             for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
                 const QFontMetrics fm = edit->fontMetrics();
