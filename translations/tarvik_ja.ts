@@ -251,6 +251,26 @@
         <source>A pattern number is five numbers joined by dashes: cells, trees, ponds, ducks and seed, for example 32-3-2-3-48213907.</source>
         <translation>パターン番号は、区画・木・池・アヒルの数とシードの5つの数をハイフンでつないだものです（例：32-3-2-3-48213907）。</translation>
     </message>
+    <message>
+        <source>Par is the fewest moves that surely clear the pattern from its start, whatever order the ducks step in.</source>
+        <translation>パーとは、アヒルがどの順番で動いても、最初の局面からパターンを確実にクリアできる最少の手数です。</translation>
+    </message>
+    <message>
+        <source>No par: no sure way clears this pattern from its start.</source>
+        <translation>パーなし：このパターンを最初の局面から確実にクリアする手順はありません。</translation>
+    </message>
+    <message>
+        <source>Par not known yet.</source>
+        <translation>パーはまだ分かっていません。</translation>
+    </message>
+    <message>
+        <source>Par %1</source>
+        <translation>パー %1手</translation>
+    </message>
+    <message>
+        <source>Par at most %1</source>
+        <translation>パー %1手以内</translation>
+    </message>
 </context>
 <context>
     <name>TStatusDialog</name>
