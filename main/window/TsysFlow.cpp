@@ -8,6 +8,7 @@
 #include "GameRules.h"
 #include "GameState.h"
 #include "ProgramTexts.h"
+#include "SolverWorker.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -280,6 +281,7 @@ void TSys::NumberCommand()
     SetBusy(true);
     TPatternDialog& PatternDialog = dialogs.PatternDialog();
     PatternDialog.SetNumber(m_state == GameState::Waiting ? std::nullopt : std::optional(m_game->number()));
+    PatternDialog.SetPar(m_solver ? m_solver->startVerdict() : std::nullopt);
     QCoreApplication::processEvents();
     if (PatternDialog.exec() == QDialog::Accepted)
         PlayPattern(PatternDialog.GetTypedNumber(), false);

@@ -19,10 +19,6 @@ using Clock = std::chrono::steady_clock;
 
 // How long a hint shows its cell.
 constexpr int HintMilliseconds = 1000;
-// A search from a position in play may visit this many positions: a few seconds at most.
-// A budget of positions rather than of time, so what a hint says does not depend on how
-// fast the machine is.
-constexpr uint64_t FollowPositions = 8'000'000;
 
 }
 
@@ -84,11 +80,11 @@ void TSys::FollowPlay(GameState state)
     ui->MainMenu_Game_Hint->setEnabled(InPattern(state));
     ui->PopupMenu_Hint->setEnabled(InPattern(state));
     UpdateHistoryItems(InPattern(state));
+    if (!InPattern(state) && m_solver)
+        m_solver->EndPattern();
     if (!InPattern(state) || !m_solver)
         return;
-    SolverLimits limits;
-    limits.positions = FollowPositions;
-    m_solver->Search(m_game->Position(), limits);
+    m_solver->Search(m_game->Position(), {});
 }
 
 void TSys::HintCommand()
