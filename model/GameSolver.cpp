@@ -617,7 +617,7 @@ SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& lim
     std::copy(from.enemies.begin(), from.enemies.end(), root.enemies.begin());
     root.ordered = true;
     if (root.toVisit == 0)
-        return {Verdict::Clearable, from.player, 0, true};
+        return {.verdict = Verdict::Clearable, .move = from.player, .par = 0, .parProved = true};
     // What the prover knows holds for this pattern with this many enemies.
     if (!m_prover || m_prover->enemies != root.count)
         m_prover = std::make_unique<Prover>(field, root.count);

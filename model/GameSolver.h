@@ -33,20 +33,15 @@ struct SolverResult {
     Verdict verdict = Verdict::Undecided;
     // When clearable, the cell to click next; else -1.
     int32_t move = -1;
+    // Positions this search visited.
+    uint64_t positions = 0;
+    // The most memory the solver's tables have held so far.
+    std::size_t peakBytes = 0;
     // When clearable, the most moves the way that starts with the move needs to the clear,
     // whatever orders the enemies take: the par of the position once proved, else a bound
     // on it. -1 otherwise.
     int32_t par = -1;
     // Whether no way always clears in fewer moves.
-    bool parProved = false;
-    // Positions this search visited.
-    uint64_t positions = 0;
-    // The most memory the solver's tables have held so far.
-    std::size_t peakBytes = 0;
-    // When clearable: the most moves the strategy whose first move is `move` needs to the
-    // clear against the worst chase orders; the par when proved.
-    int32_t par = -1;
-    // No strategy always needs fewer.
     bool parProved = false;
 };
 
