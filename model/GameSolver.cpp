@@ -294,7 +294,8 @@ private:
             stopped = true;
         if (stopped || visited >= shortening)
             return {Outcome::Stopped};
-        if (LowerBound(node) > n)
+        // Deeper down, the move that led here has been weighed so already.
+        if (depth == 0 && LowerBound(node) > n)
             return {Outcome::Lost};
         // A way found before, if too long, still starts well more often than not.
         int32_t first = -1;
@@ -313,7 +314,7 @@ private:
                 found = {Outcome::Won, cell, 1, true};
                 return true;
             }
-            // The chase cannot bring the cells left any nearer.
+            // The chase cannot bring the cells left any nearer: its outcomes share the bound.
             if (result != Rules::MoveResult::Made || LowerBound(next) >= n)
                 return false;
             Found after{Outcome::Won, -1, 0, true};
