@@ -160,11 +160,11 @@ private:
             if (!known)
                 continue;
             if (node.ordered)
-                low = std::max(low, known->low);
-            if (known->Won() && (result.par < 0 || known->high < static_cast<uint32_t>(result.par))) {
+                low = std::max(low, known->low());
+            if (known->Won() && (result.par < 0 || known->high() < static_cast<uint32_t>(result.par))) {
                 result.verdict = Verdict::Clearable;
                 result.move = known->move();
-                result.par = static_cast<int32_t>(known->high);
+                result.par = static_cast<int32_t>(known->high());
             }
         }
         result.parProved = result.verdict == Verdict::Clearable && low >= static_cast<uint32_t>(result.par);
@@ -202,7 +202,7 @@ private:
         const uint64_t key = node.Key();
         if (const Table::Entry* known = table.Find(node.toVisit, key)) {
             if (known->Won())
-                return {Outcome::Won, known->move(), known->high, true};
+                return {Outcome::Won, known->move(), known->high(), true};
             if (known->Lost())
                 return {Outcome::Lost};
         }
@@ -270,7 +270,7 @@ private:
     void Shorten(const Node& root, uint32_t high)
     {
         const Table::Entry* known = table.Find(root.toVisit, root.Key());
-        uint32_t low = std::max(LowerBound(root), known ? known->low : 0u);
+        uint32_t low = std::max(LowerBound(root), known ? known->low() : 0u);
         uint32_t step = 1;
         bool shortened = false;
         while (low < high && low < static_cast<uint32_t>(MaxDepth) && !stopped && visited < shortening) {
@@ -300,9 +300,9 @@ private:
         // A way found before, if too long, still starts well more often than not.
         int32_t first = -1;
         if (const Table::Entry* known = table.Find(node.toVisit, node.Key())) {
-            if (known->high <= n)
-                return {Outcome::Won, known->move(), known->high, true};
-            if (known->low > n)
+            if (known->high() <= n)
+                return {Outcome::Won, known->move(), known->high(), true};
+            if (known->low() > n)
                 return {Outcome::Lost};
             first = known->Won() ? known->move() : -1;
         }
@@ -342,7 +342,7 @@ private:
             found.recorded = RememberWin(node, found.move, found.moves, work);
         } else if (found.outcome == Outcome::Lost) {
             if (Table::Entry* e = Hold(node, work))
-                e->low = std::max(e->low, n + 1);
+                e->RaiseLow(n + 1);
         }
         return found;
     }
@@ -565,9 +565,7 @@ private:
         Table::Entry* e = Hold(node, work);
         if (!e)
             return false;
-        if (moves < e->high)
-            e->SetWin(move, moves);
-        return true;
+        return moves >= e->high() || e->SetWin(move, moves);
     }
 
     // The outcome list of the check, apart from those of the line.

@@ -12,8 +12,9 @@
 // of it the rules play on.
 namespace Solver {
 
-// Patterns larger than this, or with more enemies, are left undecided.
-inline constexpr int32_t MaxCells = 64;
+// Patterns larger than this, or with more enemies, are left undecided. The options deal
+// at most 40 cells.
+inline constexpr int32_t MaxCells = 40;
 inline constexpr int32_t MaxEnemies = 5;
 
 // A position's key: the player's cell, the move of the cycle, whether the enemies'

@@ -17,32 +17,55 @@ inline constexpr int32_t MaxDepth = 1000;
 inline constexpr uint32_t NoBound = UINT32_MAX;
 
 // What the search found of the positions it looked at, looked up by position. Four
-// entries share a slot; an entry goes to its own slot or the one beside. The table starts
+// entries share a slot of one cache line; an entry goes to its own slot or the one beside. The table starts
 // small and doubles while its memory allows, so a search that needs few positions holds
 // little; then a new entry takes the place of the one in its slots that took the least
 // search to find.
 class Table {
 public:
     struct Entry {
-        uint64_t toVisit = 0;
+        // The cells left, and above them what is proved of the position: no way clears it
+        // in fewer than low moves, and the way that starts with the move clears it in at
+        // most high, whatever the enemies do.
+        uint64_t cells = 0;
         uint64_t word = 0; // the key, the move, the work and the marks; 0 when empty
-        // Proved of the position: no way clears it in fewer than low moves, and the way
-        // that starts with the move clears it in at most high, whatever the enemies do.
-        uint32_t low = 0;
-        uint32_t high = NoBound;
 
+        static constexpr uint64_t CellsMask = (uint64_t{1} << MaxCells) - 1;
+        static constexpr int32_t LowShift = MaxCells;
+        static constexpr int32_t HighShift = LowShift + 12;
+        static constexpr uint32_t BoundMask = 4095;
+        static_assert(HighShift + 12 <= 64);
+
+        uint64_t toVisit() const { return cells & CellsMask; }
         uint64_t key() const { return word & KeyMask; }
-        bool Won() const { return high != NoBound; }
+        uint32_t low() const { return static_cast<uint32_t>(cells >> LowShift & BoundMask); }
+        uint32_t high() const
+        {
+            const auto h = static_cast<uint32_t>(cells >> HighShift & BoundMask);
+            return h == BoundMask ? NoBound : h;
+        }
+        bool Won() const { return high() != NoBound; }
         // Lost as far as the search knows: found so and not doubted.
         bool Lost() const { return !Won() && (word & (LostMark | DoubtedMark)) == LostMark; }
         int32_t move() const { return static_cast<int32_t>(word >> MoveShift & CellMask); }
         uint64_t work() const { return word >> WorkShift & WorkMask; }
         uint64_t worth() const { return Won() ? WorkMask + 1 : work(); }
 
-        void SetWin(int32_t cell, uint32_t moves)
+        // A bound too high to hold is held lower: a bound below still holds.
+        void RaiseLow(uint32_t moves)
         {
+            moves = std::min(moves, BoundMask - 1);
+            if (moves > low())
+                cells = (cells & ~(uint64_t{BoundMask} << LowShift)) | uint64_t{moves} << LowShift;
+        }
+        // Whether the way could be written down: one too long to hold is not.
+        bool SetWin(int32_t cell, uint32_t moves)
+        {
+            if (moves >= BoundMask)
+                return false;
             word = (word & ~(CellMask << MoveShift | LostMark | DoubtedMark)) | uint64_t(cell) << MoveShift;
-            high = moves;
+            cells = (cells & ~(uint64_t{BoundMask} << HighShift)) | uint64_t{moves} << HighShift;
+            return true;
         }
     };
 
@@ -53,7 +76,7 @@ public:
         const size_t slot = Slot(toVisit, key);
         for (const size_t s : {slot, slot ^ 1}) {
             for (Entry& e : slots[s].entries) {
-                if (e.word != 0 && e.toVisit == toVisit && e.key() == key)
+                if (e.word != 0 && e.toVisit() == toVisit && e.key() == key)
                     return &e;
             }
         }
@@ -68,7 +91,8 @@ public:
         const uint64_t worked = uint64_t(std::min<int32_t>(work, WorkMask));
         Entry* e = Find(toVisit, key);
         if (!e) {
-            const Entry entry{toVisit, key | UsedMark | worked << WorkShift};
+            const Entry entry{toVisit | uint64_t{Entry::BoundMask} << Entry::HighShift,
+                              key | UsedMark | worked << WorkShift};
             // A full slot is made room for while the memory allows.
             while (!(e = Place(entry))) {
                 if (!Grow(limit))
@@ -86,7 +110,7 @@ public:
 
 private:
     static constexpr int Ways = 4;
-    struct Bucket {
+    struct alignas(64) Bucket {
         std::array<Entry, Ways> entries;
     };
 
@@ -104,7 +128,7 @@ private:
     {
         if (slots.empty())
             return nullptr;
-        const size_t slot = Slot(entry.toVisit, entry.key());
+        const size_t slot = Slot(entry.toVisit(), entry.key());
         for (const size_t s : {slot, slot ^ 1}) {
             for (Entry& e : slots[s].entries) {
                 if (e.word == 0) {
@@ -121,7 +145,7 @@ private:
     // lead on to a clear.
     Entry* Replace(const Entry& entry)
     {
-        const size_t slot = Slot(entry.toVisit, entry.key());
+        const size_t slot = Slot(entry.toVisit(), entry.key());
         Entry* cheapest = nullptr;
         for (const size_t s : {slot, slot ^ 1}) {
             for (Entry& e : slots[s].entries) {
@@ -139,6 +163,7 @@ private:
     bool Grow(std::size_t limit)
     {
         const size_t size = slots.empty() ? 1u << 10 : slots.size() * 2;
+        static_assert(sizeof(Bucket) == 64);
         if (size * sizeof(Bucket) > limit)
             return false;
         std::vector<Bucket> old(size);
