@@ -5,7 +5,7 @@
 
 GamePattern::GamePattern(std::vector<Cell> cells)
     : m_cells(std::move(cells))
-    , m_neighbours(m_cells.size())
+    , m_firstNeighbour(m_cells.size() + 1)
 {
     const int32_t n = cellCount();
     for (int32_t i = 0; i < n; ++i) {
@@ -17,13 +17,14 @@ GamePattern::GamePattern(std::vector<Cell> cells)
     for (int32_t j = 0; j < n; ++j) {
         const CellRect& c = m_cells[j].rect;
         if (c.top > 0)
-            AppendRow(j, c.top - 1, c.left, c.right);
+            AppendRow(c.top - 1, c.left, c.right);
         if (c.bottom < Rows)
-            AppendRow(j, c.bottom, c.left, c.right);
+            AppendRow(c.bottom, c.left, c.right);
         if (c.left > 0)
-            AppendColumn(j, c.left - 1, c.top, c.bottom);
+            AppendColumn(c.left - 1, c.top, c.bottom);
         if (c.right < Columns)
-            AppendColumn(j, c.right, c.top, c.bottom);
+            AppendColumn(c.right, c.top, c.bottom);
+        m_firstNeighbour[j + 1] = m_neighbours.size();
     }
 }
 
@@ -33,20 +34,20 @@ bool GamePattern::IsNeighbour(int32_t cell, int32_t other) const
     return std::find(list.begin(), list.end(), other) != list.end();
 }
 
-void GamePattern::AppendRow(int32_t cell, int32_t y, int32_t left, int32_t right)
+void GamePattern::AppendRow(int32_t y, int32_t left, int32_t right)
 {
     for (int32_t x = left; x < right;) {
         const int32_t other = m_grid[x][y];
-        m_neighbours[cell].push_back(other);
+        m_neighbours.push_back(other);
         x = m_cells[other].rect.right;
     }
 }
 
-void GamePattern::AppendColumn(int32_t cell, int32_t x, int32_t top, int32_t bottom)
+void GamePattern::AppendColumn(int32_t x, int32_t top, int32_t bottom)
 {
     for (int32_t y = top; y < bottom;) {
         const int32_t other = m_grid[x][y];
-        m_neighbours[cell].push_back(other);
+        m_neighbours.push_back(other);
         y = m_cells[other].rect.bottom;
     }
 }

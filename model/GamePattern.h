@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -42,14 +43,19 @@ public:
     int32_t Grid(int32_t x, int32_t y) const { return m_grid[x][y]; }
     // The cells sharing an edge with this one: those above, below, to the left and to the
     // right, each side from its top or left end.
-    std::span<const int32_t> Neighbours(int32_t cell) const { return m_neighbours[cell]; }
+    std::span<const int32_t> Neighbours(int32_t cell) const
+    {
+        return std::span(m_neighbours).subspan(m_firstNeighbour[cell], m_firstNeighbour[cell + 1] - m_firstNeighbour[cell]);
+    }
     bool IsNeighbour(int32_t cell, int32_t other) const;
 
 private:
-    void AppendRow(int32_t cell, int32_t y, int32_t left, int32_t right);
-    void AppendColumn(int32_t cell, int32_t x, int32_t top, int32_t bottom);
+    void AppendRow(int32_t y, int32_t left, int32_t right);
+    void AppendColumn(int32_t x, int32_t top, int32_t bottom);
 
     std::vector<Cell> m_cells;
     std::array<std::array<int32_t, Rows>, Columns> m_grid{};
-    std::vector<std::vector<int32_t>> m_neighbours;
+    // Every cell's list, one after another; a cell's starts where the one before it ends.
+    std::vector<int32_t> m_neighbours;
+    std::vector<size_t> m_firstNeighbour;
 };

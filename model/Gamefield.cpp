@@ -128,11 +128,6 @@ bool GameField::HasUnvisited() const
 
 const GamePattern& GameField::pattern() const
 {
-    return *sharedPattern();
-}
-
-std::shared_ptr<const GamePattern> GameField::sharedPattern() const
-{
     if (!m_pattern) {
         std::vector<GamePattern::Cell> cells;
         cells.reserve(m_cells.size());
@@ -140,6 +135,12 @@ std::shared_ptr<const GamePattern> GameField::sharedPattern() const
             cells.push_back({{c.left, c.top, c.right, c.bottom}, c.obstacle >= 0, c.trap >= 0});
         m_pattern = std::make_shared<const GamePattern>(std::move(cells));
     }
+    return *m_pattern;
+}
+
+std::shared_ptr<const GamePattern> GameField::sharedPattern() const
+{
+    pattern();
     return m_pattern;
 }
 
