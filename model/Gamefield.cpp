@@ -96,6 +96,7 @@ void GameField::SetCell(int32_t cell, const FieldCell& record)
         m_changedFlags[cell] = 1;
         m_changed[m_changedCount++] = cell;
     }
+    // The pieces never touch these words; a board marked by hand does.
     FieldCell& old = m_cells[cell];
     if (record.obstacle != old.obstacle || record.trap != old.trap || record.left != old.left
         || record.top != old.top || record.right != old.right || record.bottom != old.bottom)

@@ -69,6 +69,7 @@ public:
     const GamePattern& pattern() const;
     std::shared_ptr<const GamePattern> sharedPattern() const;
 
+    // The pattern's answers, for those who hold the field.
     bool IsNeighbour(int32_t cell, int32_t other) const { return pattern().IsNeighbour(cell, other); }
     int32_t Grid(int32_t x, int32_t y) const { return pattern().Grid(x, y); }
     std::span<const int32_t> Neighbours(int32_t cell) const { return pattern().Neighbours(cell); }
