@@ -2,6 +2,7 @@
 
 #include "GameAim.h"
 #include "GameRules.h"
+#include "Gamefield.h"
 #include "SolverPosition.h"
 #include "SolverTable.h"
 
@@ -37,10 +38,10 @@ constexpr int32_t MaxRounds = 4;
 
 class GameSolver::Search {
 public:
-    Search(const GameField& field, int32_t enemies)
+    Search(const GamePattern& pattern, int32_t enemies)
         : enemies(enemies)
-        , field(field)
-        , cells(field.option().cell)
+        , pattern(pattern)
+        , cells(pattern.cellCount())
         , outcomesByDepth(Scratch + 1)
     {
         // How far apart two cells' middles lie, to try first the moves that keep away from
@@ -48,8 +49,8 @@ public:
         distance.resize(static_cast<size_t>(cells * cells));
         for (int32_t a = 0; a < cells; ++a) {
             for (int32_t b = 0; b < cells; ++b) {
-                const BoardSquare p = Aim::Centre(field.Cell(a));
-                const BoardSquare q = Aim::Centre(field.Cell(b));
+                const BoardSquare p = Aim::Centre(pattern.Rect(a));
+                const BoardSquare q = Aim::Centre(pattern.Rect(b));
                 distance[a * cells + b] = std::abs(p.column - q.column) + std::abs(p.row - q.row);
             }
         }
@@ -179,7 +180,7 @@ private:
         std::array<Candidate, MaxCells + 1> candidates;
         int32_t count = 0;
         candidates[count++] = {node.player, Rank(node, node.player)};
-        for (const int32_t cell : field.Neighbours(node.player))
+        for (const int32_t cell : pattern.Neighbours(node.player))
             candidates[count++] = {cell, Rank(node, cell)};
         // A handful of moves: sorted in place, ties in the order of the neighbours.
         for (int32_t i = 1; i < count; ++i) {
@@ -188,7 +189,7 @@ private:
         }
         for (int32_t i = 0; i < count; ++i) {
             Node next = node;
-            NodeBoard board(field, next);
+            NodeBoard board(pattern, next);
             const Rules::MoveResult result = Rules::Move(board, candidates[i].cell);
             // A move the enemies follow goes on as any other; the flag tells it apart.
             const bool chase = result == Rules::MoveResult::Chased;
@@ -212,7 +213,7 @@ private:
             Node next = node;
             for (int32_t i = 0; i < node.count; ++i)
                 next.enemies[i] = node.enemies[order[i]];
-            NodeBoard board(field, next);
+            NodeBoard board(pattern, next);
             Rules::ChaseInOrder(board, std::span<int32_t>(next.enemies.data(), static_cast<size_t>(next.count)));
             next.ordered = false;
             std::sort(next.enemies.begin(), next.enemies.begin() + next.count);
@@ -231,7 +232,7 @@ private:
     {
         std::array<int32_t, MaxEnemies> aims{};
         for (int32_t i = 0; i < node.count; ++i)
-            aims[i] = Rules::ChaseAim(field, node.player, node.enemies[i]);
+            aims[i] = Rules::ChaseAim(pattern, node.player, node.enemies[i]);
         const auto depends = [&](int32_t i, int32_t j) {
             return i != j && (aims[i] == aims[j] || aims[i] == node.enemies[j]);
         };
@@ -257,7 +258,7 @@ private:
         const int32_t away = 64 - nearest;
         if (node.left & Bit(cell)) {
             int32_t ways = 0;
-            for (const int32_t next : field.Neighbours(cell))
+            for (const int32_t next : pattern.Neighbours(cell))
                 ways += (node.left & Bit(next)) != 0;
             return ways * 128 + away;
         }
@@ -365,7 +366,7 @@ private:
     // The outcome list of the check, apart from those of the line.
     static constexpr int32_t Scratch = MaxDepth + 1;
 
-    const GameField& field;
+    const GamePattern& pattern;
     const int32_t cells;
     // The positions after each distinct chase, one list per depth of the line.
     std::vector<Outcomes> outcomesByDepth;
@@ -380,17 +381,17 @@ private:
     std::size_t peakBytes = 0;
 };
 
-GameSolver::GameSolver(const GameField& pattern)
+GameSolver::GameSolver(const GameField& field)
+    : m_pattern(field.sharedPattern())
 {
-    m_game.field().CopyPattern(pattern);
 }
 
 GameSolver::~GameSolver() = default;
 
 SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& limits)
 {
-    const GameField& field = m_game.field();
-    const int32_t cells = field.option().cell;
+    const GamePattern& pattern = *m_pattern;
+    const int32_t cells = pattern.cellCount();
     if (cells > MaxCells || from.enemies.size() > static_cast<size_t>(MaxEnemies)
         || from.unvisited.size() != static_cast<size_t>(cells))
         return {};
@@ -408,6 +409,6 @@ SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& lim
         return {Verdict::Clearable, from.player};
     // What the search knows holds for this pattern with this many enemies.
     if (!m_search || m_search->enemies != root.count)
-        m_search = std::make_unique<Search>(field, root.count);
+        m_search = std::make_unique<Search>(pattern, root.count);
     return m_search->Run(root, limits);
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "Game.h"
+#include "GamePattern.h"
 #include "GamePosition.h"
-#include "GameRandom.h"
-#include "StatusOption.h"
 
 #include <atomic>
 #include <chrono>
@@ -11,6 +9,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+
+class GameField;
 
 // What a search proved of a position. A position is surely clearable when some way of
 // playing clears the pattern whatever order the enemies take at every chase after the
@@ -43,13 +43,13 @@ struct SolverResult {
 };
 
 // Proves patterns clearable or lost by searching the positions a pattern can reach. It
-// plays by the game's own rules on a copy of the pattern, so the game may go on while it
+// plays by the game's own rules on a pattern it keeps, so the game may go on while it
 // runs on another thread. What it proves of a position stays true for the whole pattern,
 // so it remembers it across searches: a search from the next position starts warm.
 class GameSolver {
 public:
-    // The pattern is copied: cells, neighbours, obstacles and traps.
-    explicit GameSolver(const GameField& pattern);
+    // Keeps the field's pattern as dealt now: cells, neighbours, obstacles and traps.
+    explicit GameSolver(const GameField& field);
     ~GameSolver();
 
     GameSolver(const GameSolver&) = delete;
@@ -64,9 +64,6 @@ public:
 private:
     class Search;
 
-    // A game of the solver's own that holds the copy; nothing in it draws.
-    GameRandom m_random{0};
-    StatusOption m_status;
-    Game m_game{m_random, m_status};
+    std::shared_ptr<const GamePattern> m_pattern;
     std::unique_ptr<Search> m_search;
 };

@@ -85,7 +85,7 @@ Kind Ahead(const TSys& sys, Heading heading)
     const int32_t target = field.Grid(square->column, square->row);
     const FieldCell& cell = field.Cell(target);
     const bool duck = cell.enemy >= 0;
-    if (Rules::MayEnter(field, sys.player().cellIndex(), target, sys.player().cycleMoves(), duck))
+    if (Rules::MayEnter(field.pattern(), sys.player().cellIndex(), target, sys.player().cycleMoves(), duck))
         return KindOf(cell);
     // Refused: the duck, the tree, or else the pond the coming move may not end on.
     if (duck)
@@ -139,7 +139,7 @@ QString BoardSpeech::Report(const TSys& sys, const News& news)
     if (InPattern(sys.state()) || sys.state() == GameState::Gameover) {
         QStringList sides;
         for (const int32_t duck : sys.enemy().cells()) {
-            if (Rules::Catches(field, player.cellIndex(), duck))
+            if (Rules::Catches(field.pattern(), player.cellIndex(), duck))
                 sides << Word(SideOf(own, field.Cell(duck)));
         }
         // After a chase, every duck next to the player has just come: one that stood
