@@ -3,6 +3,7 @@
 
 #include "BoardAccessible.h"
 #include "BoardGeometry.h"
+#include "BoardView.h"
 #include "GameState.h"
 
 #include <QContextMenuEvent>
@@ -64,7 +65,7 @@ bool TSys::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Paint:
-        FormPaint(static_cast<QPaintEvent*>(event)->region());
+        m_board->Paint(static_cast<QPaintEvent*>(event)->region());
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
@@ -83,7 +84,7 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
 {
     if (button != Qt::LeftButton || m_changing)
         return;
-    const QPoint pixel = BoardGeometry::InBitmap({x, y}, m_zoom);
+    const QPoint pixel = BoardGeometry::InBitmap({x, y}, m_board->zoom());
     if (InPattern(m_state)) {
         if (const std::optional<QPoint> square = BoardGeometry::SquareAt(pixel))
             SquareClick({square->x(), square->y()});
@@ -93,18 +94,22 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
     }
 }
 
-// A click on a board square in a pattern, by the mouse or by a key.
+// A click on a board square in a pattern, by the mouse or by a key. A move made takes the
+// hint's mark with it: its cell is drawn plain along with the move's cells.
 void TSys::SquareClick(BoardSquare square)
 {
     const int32_t moves = m_game->player().totalMoves();
     const GameState result = m_game->MoveTo(square);
-    if (m_game->player().totalMoves() != moves)
+    const bool made = m_game->player().totalMoves() != moves;
+    if (made)
+        m_board->Unhint();
+    m_board->DrawChangedCells(false);
+    if (made)
         FollowPlay(result == GameState::None ? m_state : result);
-    DrawChangedCells(false);
     if (result != GameState::None)
         SetState(result, false);
     else
-        BoardAccessible::AnnounceMove(ui->Client);
+        BoardAccessible::AnnounceMove(ui->Client, made, made && m_game->player().cycleMoves() == 0);
 }
 
 // Undo and redo change the position as a move does, without a sound or a random draw.
@@ -112,17 +117,10 @@ void TSys::StepHistory(bool back)
 {
     if (m_changing || !InPattern(m_state) || !(back ? m_game->Undo() : m_game->Redo()))
         return;
+    m_board->Unhint();
+    m_board->DrawChangedCells(false);
     FollowPlay(m_state);
-    DrawChangedCells(false);
-    BoardAccessible::AnnounceMove(ui->Client);
-}
-
-void TSys::UpdateHistoryItems(bool inPattern)
-{
-    for (QAction* item : {ui->MainMenu_Game_Undo, ui->PopupMenu_Undo})
-        item->setEnabled(inPattern && m_game->CanUndo());
-    for (QAction* item : {ui->MainMenu_Game_Redo, ui->PopupMenu_Redo})
-        item->setEnabled(inPattern && m_game->CanRedo());
+    BoardAccessible::AnnounceMove(ui->Client, true, !back && m_game->player().cycleMoves() == 0);
 }
 
 void TSys::keyPressEvent(QKeyEvent* event)

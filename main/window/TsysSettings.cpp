@@ -2,6 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "Application.h"
+#include "BoardView.h"
 #include "GameSettings.h"
 #include "SettingsFile.h"
 
@@ -77,6 +78,6 @@ GameSettings TSys::CurrentSettings() const
     // A top-level widget's position is that of its frame.
     settings.left = HomePosition().x();
     settings.top = HomePosition().y();
-    settings.zoom = m_zoom;
+    settings.zoom = m_board->zoom();
     return settings;
 }

@@ -22,7 +22,7 @@ constexpr uint32_t HardSeed = 35;
 // Where the pixels of the hint's colour lie on the board; empty when none do.
 QRect HintArea(const TSys& sys)
 {
-    const QImage image = sys.offscreen().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = sys.board().offscreen().toImage().convertToFormat(QImage::Format_RGB32);
     QRect area;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -33,10 +33,10 @@ QRect HintArea(const TSys& sys)
 
 const SolverResult& VerdictOf(const GameWindow& game)
 {
-    const auto decided = [&] { return game->solver()->verdict().has_value(); };
+    const auto decided = [&] { return game->hints().solver()->verdict().has_value(); };
     if (!QTest::qWaitFor(decided, 30000))
         throw std::runtime_error("no verdict");
-    return *game->solver()->verdict();
+    return *game->hints().solver()->verdict();
 }
 
 }
@@ -93,7 +93,7 @@ TEST(Hint, ClosingTheGameEndsARunningSearchAtOnce)
     auto game = std::make_unique<GameWindow>(QByteArray(), HardSeed);
     game->StartSeeded();
     QTest::qWait(200);
-    ASSERT_FALSE((*game)->solver()->verdict());
+    ASSERT_FALSE((*game)->hints().solver()->verdict());
     QElapsedTimer clock;
     clock.start();
     game.reset();

@@ -101,7 +101,7 @@ TEST(Language, EveryLanguageFitsTheWindowAndItsDialogs)
                         << qPrintable(line);
         }
 
-        const QFontMetrics metrics(game->messageFont());
+        const QFontMetrics metrics(game->board().messageFont());
         for (const BoardMessage& message : BoardMessages::All) {
             const QString text = QCoreApplication::translate("TSys", message.text);
             EXPECT_NE(text, QLatin1String(message.text));
