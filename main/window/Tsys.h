@@ -4,11 +4,11 @@
 #include "DesktopPlatform.h"
 #include "Game.h"
 #include "GamePaths.h"
-#include "GameSolver.h"
 #include "GameSound.h"
 #include "SettingTable.h"
 #include "StatusOption.h"
 #include "SystemOption.h"
+#include "WindowPlace.h"
 
 #include <QMainWindow>
 
@@ -25,6 +25,7 @@ struct GameSettings;
 class BoardView;
 class GameDialogs;
 class HintDesk;
+enum class Verdict;
 
 // The main window: start and end of the program, the game's flow, its menus and input,
 // help and the settings file. The board view draws and zooms the board, the hint desk
@@ -128,8 +129,6 @@ private:
     GameSettings CurrentSettings() const;
     void ApplyZoom(int32_t step);
     void UpdateZoomItems();
-    void PlaceWindow(QSize frame);
-    QPoint HomePosition() const;
 
     std::unique_ptr<Ui::TSys> ui;
     QMenu* PopupMenu = nullptr;
@@ -143,10 +142,7 @@ private:
     std::optional<PatternNumber> m_typed;
     SystemOption m_systemOption;
     StatusOption m_statusOption;
-    // Where the window's frame stands at 100 %, and where the last zoom put it: a larger
-    // step may have moved it to show it whole, and 100 % brings it back.
-    QPoint m_home;
-    QPoint m_placed;
+    WindowPlace m_place{*this};
 
     // Set while a state change runs, so input delivered from inside it is ignored.
     bool m_changing = false;

@@ -6,6 +6,7 @@
 #include "BoardMessages.h"
 #include "BoardView.h"
 #include "GameDialogs.h"
+#include "GameSolver.h"
 #include "GameState.h"
 #include "HintDesk.h"
 #include "ProgramTexts.h"
