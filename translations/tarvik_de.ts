@@ -73,11 +73,11 @@
     </message>
     <message>
         <source>You, on a pond.</source>
-        <translation>Du, auf einem Teich.</translation>
+        <translation>Du stehst auf einem Teich.</translation>
     </message>
     <message>
         <source>You.</source>
-        <translation>Du.</translation>
+        <translation>Du bist hier.</translation>
     </message>
     <message>
         <source>%1 to visit.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>A duck moved next to you: %1.</source>
-        <translation>Eine Ente kam neben dich: %1.</translation>
+        <translation>Eine Ente steht jetzt neben dir: %1.</translation>
     </message>
     <message>
         <source>Duck next to you: %1.</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Ducks moved next to you: %1.</source>
-        <translation>Enten kamen neben dich: %1.</translation>
+        <translation>Enten stehen jetzt neben dir: %1.</translation>
     </message>
     <message>
         <source>Ducks next to you: %1.</source>

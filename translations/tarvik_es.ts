@@ -73,11 +73,11 @@
     </message>
     <message>
         <source>You, on a pond.</source>
-        <translation>Tú, en un estanque.</translation>
+        <translation>Estás en un estanque.</translation>
     </message>
     <message>
         <source>You.</source>
-        <translation>Tú.</translation>
+        <translation>Estás aquí.</translation>
     </message>
     <message>
         <source>%1 to visit.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>A duck moved next to you: %1.</source>
-        <translation>Un pato llegó a tu lado: %1.</translation>
+        <translation>Un pato se ha puesto a tu lado: %1.</translation>
     </message>
     <message>
         <source>Duck next to you: %1.</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Ducks moved next to you: %1.</source>
-        <translation>Unos patos llegaron a tu lado: %1.</translation>
+        <translation>Varios patos se han puesto a tu lado: %1.</translation>
     </message>
     <message>
         <source>Ducks next to you: %1.</source>
@@ -109,18 +109,18 @@
     </message>
     <message>
         <source>Ducks moved.</source>
-        <translation>Los patos se movieron.</translation>
+        <translation>Los patos se han movido.</translation>
     </message>
     <message>
         <source>No duck moved.</source>
-        <translation>Ningún pato se movió.</translation>
+        <translation>Ningún pato se ha movido.</translation>
     </message>
 </context>
 <context>
     <name>GamePlatform</name>
     <message>
         <source>Failed to load sound file.</source>
-        <translation>No se pudo cargar un archivo de sonido.</translation>
+        <translation>No se ha podido cargar un archivo de sonido.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>&amp;Reserve Window Position</source>
-        <translation>&amp;Recordar posición de ventana</translation>
+        <translation>&amp;Recordar posición de la ventana</translation>
     </message>
     <message>
         <source>Reserve S&amp;tatus</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>A pattern number is five numbers joined by dashes: cells, trees, ponds, ducks and seed, for example 32-3-2-3-48213907.</source>
-        <translation>Un número de patrón son cinco números unidos por guiones: casillas, árboles, estanques, patos y semilla, por ejemplo 32-3-2-3-48213907.</translation>
+        <translation>Un número de patrón consta de cinco números unidos por guiones: casillas, árboles, estanques, patos y semilla, por ejemplo 32-3-2-3-48213907.</translation>
     </message>
 </context>
 <context>
@@ -391,11 +391,11 @@
     </message>
     <message>
         <source>Failed to open help file.</source>
-        <translation>No se pudo abrir el archivo de ayuda.</translation>
+        <translation>No se ha podido abrir el archivo de ayuda.</translation>
     </message>
     <message>
         <source>Open following file by yourself.</source>
-        <translation>Abre tú mismo el siguiente archivo.</translation>
+        <translation>Abre el siguiente archivo por tu cuenta.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -403,11 +403,11 @@
     </message>
     <message>
         <source>Failed to load settings.</source>
-        <translation>No se pudieron cargar los ajustes.</translation>
+        <translation>No se han podido cargar los ajustes.</translation>
     </message>
     <message>
         <source>Failed to save settings.</source>
-        <translation>No se pudieron guardar los ajustes.</translation>
+        <translation>No se han podido guardar los ajustes.</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>No sure way to clear the pattern from here was found in time. There may still be one.</source>
-        <translation>No se encontró a tiempo ninguna forma segura de superar el patrón desde aquí. Puede que aun así exista una.</translation>
+        <translation>No se ha encontrado a tiempo ninguna forma segura de superar el patrón desde aquí. Puede que aun así exista una.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>

@@ -33,19 +33,19 @@
     </message>
     <message>
         <source>Up</source>
-        <translation>Haut</translation>
+        <translation>En haut</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation>Bas</translation>
+        <translation>En bas</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation>Gauche</translation>
+        <translation>À gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation>Droite</translation>
+        <translation>À droite</translation>
     </message>
     <message>
         <source>Board</source>
@@ -73,11 +73,11 @@
     </message>
     <message>
         <source>You, on a pond.</source>
-        <translation>Vous, sur une mare.</translation>
+        <translation>Vous êtes sur une mare.</translation>
     </message>
     <message>
         <source>You.</source>
-        <translation>Vous.</translation>
+        <translation>Vous êtes ici.</translation>
     </message>
     <message>
         <source>%1 to visit.</source>
