@@ -222,10 +222,8 @@ void TSys::MainMenu_GameClick(QAction* sender)
         SetState(GameState::Started, false);
     else if (sender == ui->MainMenu_Game_Retry)
         SetState(GameState::Retrying, false);
-    else if (sender == ui->MainMenu_Game_Hint) {
-        if (InPattern(m_state))
-            m_hints->Ask();
-    }
+    else if (sender == ui->MainMenu_Game_Hint && InPattern(m_state))
+        m_hints->Ask();
     else if (sender == ui->MainMenu_Game_Undo || sender == ui->MainMenu_Game_Redo)
         StepHistory(sender == ui->MainMenu_Game_Undo);
     else if (sender == ui->MainMenu_Game_Number)
