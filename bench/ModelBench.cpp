@@ -98,8 +98,8 @@ void BM_MoveCycle(benchmark::State& state)
     bench.game.ChangeState(GameState::Started);
     for (auto _ : state) {
         for (int i = 0; i < 3; ++i) {
-            const int32_t before = bench.player.totalMoves();
-            if (bench.player.Move(bench.NextCell()) != GameState::None || bench.player.totalMoves() == before) {
+            const MoveReport move = bench.player.Move(bench.NextCell());
+            if (!move.made() || move.state() != GameState::None) {
                 state.PauseTiming();
                 bench.game.ChangeState(GameState::Started);
                 state.ResumeTiming();

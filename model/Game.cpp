@@ -42,29 +42,30 @@ bool Game::Animates(GameState state)
     return InPattern(state) || state == GameState::Cleared || state == GameState::Gameover;
 }
 
-GameState Game::MoveTo(BoardSquare square)
+MoveReport Game::MoveTo(BoardSquare square)
 {
     GamePosition before = Position();
-    const GameState result = m_player.MoveTo(square);
-    if (m_player.totalMoves() != before.totalMoves)
-        m_history.Made(std::move(before));
-    return result;
+    const MoveReport report = m_player.MoveTo(square);
+    if (report.made())
+        m_history.Made(std::move(before), report.result);
+    return report;
 }
 
-bool Game::Undo()
+MoveReport Game::Undo()
 {
     if (!m_history.CanUndo())
-        return false;
+        return {};
     Restore(m_history.Undo(Position()));
-    return true;
+    return {Rules::MoveResult::Made};
 }
 
-bool Game::Redo()
+MoveReport Game::Redo()
 {
     if (!m_history.CanRedo())
-        return false;
-    Restore(m_history.Redo(Position()));
-    return true;
+        return {};
+    const GameHistory::Step again = m_history.Redo(Position());
+    Restore(again.position);
+    return {again.result};
 }
 
 // The pieces stand still in their first frames, as after a move; a cell is written only

@@ -6,6 +6,7 @@
 #include "Gamefield.h"
 #include "GamePosition.h"
 #include "Gameparts.h"
+#include "MoveReport.h"
 #include "PatternNumber.h"
 
 #include <cstdint>
@@ -41,14 +42,13 @@ public:
     // Whether a tick in this state can change a cell or take a draw. In the other states
     // the window's timer sleeps, so a game waiting to be started costs nothing.
     static bool Animates(GameState state);
-    // A click on a board square: None, or the state the move leads to. A move made can be
-    // taken back.
-    GameState MoveTo(BoardSquare square);
+    // A click on a board square. A move made can be taken back.
+    MoveReport MoveTo(BoardSquare square);
     // Back to the position before the last move, or forward to the one after the last move
-    // taken back; false when there is none. No draw is taken, and the field's changed list
-    // names the cells that look different.
-    bool Undo();
-    bool Redo();
+    // taken back; refused when there is none. No draw is taken, and the field's changed
+    // list names the cells that look different.
+    MoveReport Undo();
+    MoveReport Redo();
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
     // Moves made since the start or retry, those taken back too.

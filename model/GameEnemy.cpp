@@ -58,8 +58,7 @@ void GameEnemy::ChangeState(GameState state)
             entry = c;
         }
     } else if (state == GameState::Cleared) {
-        const int32_t run = links.status.succeeding;
-        const int32_t base = run > 0 && run % 3 == 0 ? HattrickBase : 0;
+        const int32_t base = Rules::HatTrick(links.status.succeeding) ? HattrickBase : 0;
         for (const int32_t c : m_cells) {
             FieldCell record = field.Cell(c);
             record.enemy = links.random.Below(DanceFrames) + base;

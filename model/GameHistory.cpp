@@ -9,25 +9,25 @@ void GameHistory::Clear()
     m_movesMade = 0;
 }
 
-void GameHistory::Made(GamePosition before)
+void GameHistory::Made(GamePosition before, Rules::MoveResult result)
 {
-    made.push_back(std::move(before));
+    made.push_back({std::move(before), result});
     undone.clear();
     ++m_movesMade;
 }
 
 GamePosition GameHistory::Undo(GamePosition current)
 {
-    GamePosition back = std::move(made.back());
+    Step back = std::move(made.back());
     made.pop_back();
-    undone.push_back(std::move(current));
-    return back;
+    undone.push_back({std::move(current), back.result});
+    return std::move(back.position);
 }
 
-GamePosition GameHistory::Redo(GamePosition current)
+GameHistory::Step GameHistory::Redo(GamePosition current)
 {
-    GamePosition again = std::move(undone.back());
+    Step again = std::move(undone.back());
     undone.pop_back();
-    made.push_back(std::move(current));
+    made.push_back({std::move(current), again.result});
     return again;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GamePosition.h"
+#include "MoveReport.h"
 
 #include <cstdint>
 #include <vector>
@@ -9,24 +10,32 @@
 // made again, as far back as its start.
 class GameHistory {
 public:
+    // One end of a move and what the move did.
+    struct Step {
+        GamePosition position;
+        Rules::MoveResult result = Rules::MoveResult::Made;
+    };
+
     // A start or a retry begins anew; a clear or a catch leaves nothing to take back.
     void Clear();
     // A move was made from this position; what could be made again is gone.
-    void Made(GamePosition before);
+    void Made(GamePosition before, Rules::MoveResult result);
 
     bool CanUndo() const { return !made.empty(); }
     bool CanRedo() const { return !undone.empty(); }
     // The position to go back to; the current one is kept to be made again.
     GamePosition Undo(GamePosition current);
-    // The position the last move taken back led to; the current one is kept to go back to.
-    GamePosition Redo(GamePosition current);
+    // The position the last move taken back led to, and what that move did; the current
+    // one is kept to go back to.
+    Step Redo(GamePosition current);
 
     // Moves made since the start or retry, those taken back too: a pattern that had one is
     // a game played.
     int32_t movesMade() const { return m_movesMade; }
 
 private:
-    std::vector<GamePosition> made;
-    std::vector<GamePosition> undone;
+    // Before each move made, and after each move taken back.
+    std::vector<Step> made;
+    std::vector<Step> undone;
     int32_t m_movesMade = 0;
 };

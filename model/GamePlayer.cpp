@@ -107,27 +107,19 @@ private:
     const GameLinks& links;
 };
 
-GameState GamePlayer::Move(int32_t cell)
+MoveReport GamePlayer::Move(int32_t cell)
 {
     Board board(*this);
-    switch (Rules::Move(board, cell)) {
-    case Rules::MoveResult::Cleared:
-        return GameState::Cleared;
-    case Rules::MoveResult::Caught:
-        return GameState::Gameover;
-    default:
-        return GameState::None;
-    }
+    return {Rules::Move(board, cell)};
 }
 
-GameState GamePlayer::MoveTo(BoardSquare square)
+MoveReport GamePlayer::MoveTo(BoardSquare square)
 {
-    // Every move made counts, and a refused one changes nothing, the count included.
-    const int32_t before = m_totalMoves;
-    const GameState result = Move(links.field.Grid(square.column, square.row));
-    if (m_totalMoves != before)
+    // A refused move changes nothing, the aim included.
+    const MoveReport report = Move(links.field.Grid(square.column, square.row));
+    if (report.made())
         m_aim = square;
-    return result;
+    return report;
 }
 
 void GamePlayer::Restore(const GamePosition& position)

@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "Gamefield.h"
+#include "MoveReport.h"
 
 #include <cstdint>
 #include <span>
@@ -19,13 +20,25 @@
 //   std::span<const int32_t> enemyCells() const;
 //   void PlacePlayer(int32_t cell);      the player stands there, visited, one more move made
 //   void EndCycle();                     the cycle of moves starts again
-//   void Chase();                        the enemies are due to move
+//   void Chase();                        the enemies are due to move (a board that plays
+//                                        the chase itself may leave it to later)
 // A board for ChaseInOrder offers field(), playerCell(), EnemyOn(cell) and
 //   void MoveEnemy(int32_t from, int32_t to);
 namespace Rules {
 
 // The move of a cycle after which the enemies move.
 inline constexpr int32_t ChaseMove = 3;
+
+// The run of clears that makes a hat trick; the statistics count a run's first one.
+inline constexpr int32_t HatTrickRun = 3;
+
+// Whether a run of clears, counting the latest, is celebrated as a hat trick: every
+// multiple of the hat trick's run. A pattern whose clear would make one is drawn in the
+// hat trick's style from its start.
+constexpr bool HatTrick(int32_t run)
+{
+    return run > 0 && run % HatTrickRun == 0;
+}
 
 // Whether the player's next move may end on the target: its own cell or an edge-sharing
 // neighbour, no obstacle, no enemy, and no trap for the move the enemies follow.
@@ -37,13 +50,6 @@ bool Catches(const GameField& field, int32_t playerCell, int32_t enemyCell);
 // The cell an enemy heads for: the one covering the square nearest to the centre of the
 // player's cell in the ring of squares just around the enemy's own cell.
 int32_t ChaseAim(const GameField& field, int32_t playerCell, int32_t enemyCell);
-
-enum class MoveResult {
-    Refused, // nothing changed
-    Made,    // the game goes on
-    Cleared, // no cell is left to visit
-    Caught,  // an enemy stood next to the player at the chase move
-};
 
 // A click on a cell. Clearing wins even when the same move ends next to an enemy; at the
 // chase move an enemy next to the player catches it before anything moves.
@@ -64,7 +70,7 @@ MoveResult Move(Board& board, int32_t cell)
             return MoveResult::Caught;
     }
     board.Chase();
-    return MoveResult::Made;
+    return MoveResult::Chased;
 }
 
 // One step of every enemy, in the order given, whose entries follow the enemies. Those

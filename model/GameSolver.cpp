@@ -190,7 +190,9 @@ private:
             Node next = node;
             NodeBoard board(field, next);
             const Rules::MoveResult result = Rules::Move(board, candidates[i].cell);
-            if (visit(candidates[i].cell, result, next, board.chaseDue))
+            // A move the enemies follow goes on as any other; the flag tells it apart.
+            const bool chase = result == Rules::MoveResult::Chased;
+            if (visit(candidates[i].cell, chase ? Rules::MoveResult::Made : result, next, chase))
                 return;
         }
     }

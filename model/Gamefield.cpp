@@ -1,6 +1,7 @@
 #include "Gamefield.h"
 
 #include "GameRandom.h"
+#include "GameRules.h"
 #include "GameState.h"
 #include "StatusOption.h"
 
@@ -10,9 +11,6 @@
 namespace {
 
 constexpr int32_t Squares = GameField::Columns * GameField::Rows;
-
-// A walk may take two steps after the last cell to visit; the third must not end on a trap.
-constexpr int32_t StepLimit = 3;
 
 // Within the option dialog's ranges a placement passes after 18 attempts at most (in a
 // million patterns). Far outside them (say 234 cells, 200 obstacles) it practically never
@@ -83,8 +81,7 @@ void GameField::Generate()
 void GameField::ResetCells()
 {
     ClearChanged();
-    const int32_t run = links.status.succeeding;
-    const bool hattrick = run > 0 && (run + 1) % 3 == 0;
+    const bool hattrick = Rules::HatTrick(links.status.succeeding + 1);
     for (int32_t i = 0; i < m_option.cell; ++i) {
         FieldCell record = m_cells[i];
         record.player = -1;
@@ -322,20 +319,22 @@ bool GameField::CheckReachable() const
     return true;
 }
 
-// Marks a cell when it is entered and never enters it again, so a cell first met as
-// the third step after an ordinary cell stays unexpanded even if a shorter way exists.
+// A walk counts its steps since the last cell to visit as the moves of a cycle: the one
+// the enemies follow must not end on a trap, and the walk goes no further. It marks a cell
+// when it is entered and never enters it again, so a cell first met at the chase move
+// after an ordinary cell stays unexpanded even if a shorter way exists.
 void GameField::ReachWalk(int32_t cell, int32_t steps, std::vector<bool>& reached) const
 {
     reached[cell] = true;
     int32_t s = steps + 1;
-    if (s == StepLimit)
+    if (s == Rules::ChaseMove)
         return;
     if (m_cells[cell].unvisited >= 0)
         s = 0;
     for (const int32_t next : Neighbours(cell)) {
         if (reached[next] || m_cells[next].obstacle >= 0)
             continue;
-        if (s + 1 == StepLimit && m_cells[next].trap >= 0)
+        if (s + 1 == Rules::ChaseMove && m_cells[next].trap >= 0)
             continue;
         ReachWalk(next, s, reached);
     }

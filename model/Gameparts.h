@@ -4,6 +4,7 @@
 #include "GameLinks.h"
 #include "GamePosition.h"
 #include "GameState.h"
+#include "MoveReport.h"
 
 #include <cstdint>
 #include <vector>
@@ -16,11 +17,10 @@ public:
 
     void ChangeState(GameState state);
     void Tick(GameState state);
-    // None, or the state to switch to: Cleared or Gameover.
-    GameState Move(int32_t cell);
+    MoveReport Move(int32_t cell);
     // The move to the cell covering the square, as a click there asks; a move made aims
     // from that square.
-    GameState MoveTo(BoardSquare square);
+    MoveReport MoveTo(BoardSquare square);
 
     // The square keys steer by, kept inside the player's cell whatever moved the player.
     BoardSquare aim() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameRules.h"
 #include "GameSolver.h"
 
 #include <array>
@@ -11,12 +12,15 @@
 namespace Solver {
 
 // A position's key: the player's cell, the move of the cycle, whether the enemies'
-// order is known, and the enemies' cells.
+// order is known, and the enemies' cells. A position the search keeps has made fewer
+// moves of its cycle than the chase move, so two bits hold them only as long as the
+// chase comes at the fourth move at the latest.
 inline constexpr int32_t CellBits = 6;
 inline constexpr uint64_t CellMask = (1u << CellBits) - 1;
 inline constexpr int32_t PlayerShift = 0;
 inline constexpr int32_t CycleShift = 6;
 inline constexpr int32_t OrderedShift = 8;
+static_assert(Rules::ChaseMove - 1 < 1 << (OrderedShift - CycleShift), "the cycle's bits cannot hold its moves");
 inline constexpr int32_t EnemyShift = 9;
 inline constexpr int32_t KeyBits = EnemyShift + CellBits * GameSolver::MaxEnemies;
 inline constexpr uint64_t KeyMask = (uint64_t{1} << KeyBits) - 1;
@@ -91,10 +95,9 @@ public:
         ++node.cycle;
     }
     void EndCycle() { node.cycle = 0; }
-    void Chase() { chaseDue = true; }
+    // The search plays the chase itself, in each order the enemies may take.
+    void Chase() {}
     void MoveEnemy(int32_t from, int32_t to) { enemyMask = (enemyMask & ~Bit(from)) | Bit(to); }
-
-    bool chaseDue = false;
 
 private:
     const GameField& m_field;

@@ -5,6 +5,7 @@
 #include "BoardSpeech.h"
 #include "Gamefield.h"
 #include "Gameparts.h"
+#include "MoveReport.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -51,7 +52,7 @@ public:
     bool HasFocus() const { return widget()->hasFocus(); }
     const BoardReading& reading() const { return board; }
 
-    void AnnounceMove(bool made, bool chased);
+    void AnnounceMove(const MoveReport& move);
     void AnnounceState();
     void SendFocus();
 
@@ -364,13 +365,12 @@ QRect ClientAccessible::OnScreen(const QRect& area) const
 
 // A refused move changed nothing, and says nothing: the last report still holds. Nor is
 // there anything to tell of a window that is closing.
-void ClientAccessible::AnnounceMove(bool made, bool chased)
+void ClientAccessible::AnnounceMove(const MoveReport& move)
 {
-    if ((!made && told) || board.state() == GameState::Quitting)
+    if ((!move.made() && told) || board.state() == GameState::Quitting)
         return;
     BoardSpeech::News next;
-    // The move just made ended a cycle, and the pattern goes on: the ducks stepped.
-    if (chased && told) {
+    if (move.result == Rules::MoveResult::Chased && told) {
         next.chased = true;
         next.ducksMoved = Enemies() != told->enemies;
     }
@@ -480,12 +480,12 @@ void Attach(QWidget* client, const BoardReading& board)
     new Reader(client, board);
 }
 
-void AnnounceMove(QWidget* client, bool made, bool chased)
+void AnnounceMove(QWidget* client, const MoveReport& move)
 {
     if (!QAccessible::isActive())
         return;
     if (ClientAccessible* accessible = Find(client))
-        accessible->AnnounceMove(made, chased);
+        accessible->AnnounceMove(move);
 }
 
 void AnnounceState(QWidget* client)

@@ -6,6 +6,7 @@
 #include "BoardMessages.h"
 #include "BoardView.h"
 #include "GameDialogs.h"
+#include "GameRules.h"
 #include "GameSolver.h"
 #include "GameState.h"
 #include "HintDesk.h"
@@ -103,14 +104,14 @@ void TSys::UpdateStatistics(GameState oldState, GameState newState)
         break;
     case GameState::Retrying:
         ++s.retry;
-        if (s.succeeding == 3 || oldState == GameState::Cleared)
+        if (s.succeeding == Rules::HatTrickRun || oldState == GameState::Cleared)
             s.succeeding = 0;
         abandon();
         break;
     case GameState::Cleared:
         ++s.clear;
         ++s.succeeding;
-        if (s.succeeding == 3)
+        if (s.succeeding == Rules::HatTrickRun)
             ++s.hattrick;
         s.maxSucceeding = std::max(s.maxSucceeding, s.succeeding);
         break;
@@ -145,8 +146,7 @@ void TSys::EnterState(GameState oldState, GameState newState)
         m_sound->Play(3);
         break;
     case GameState::Cleared: {
-        const int32_t run = m_statusOption.succeeding;
-        if (run != 0 && run % 3 == 0) {
+        if (Rules::HatTrick(m_statusOption.succeeding)) {
             // Let the clearing move show before the pause that builds up to the fanfare.
             QCoreApplication::processEvents();
             QThread::msleep(800);

@@ -5,6 +5,7 @@
 #include "BoardGeometry.h"
 #include "BoardView.h"
 #include "GameState.h"
+#include "MoveReport.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -98,29 +99,30 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
 // hint's mark with it: its cell is drawn plain along with the move's cells.
 void TSys::SquareClick(BoardSquare square)
 {
-    const int32_t moves = m_game->player().totalMoves();
-    const GameState result = m_game->MoveTo(square);
-    const bool made = m_game->player().totalMoves() != moves;
-    if (made)
+    const MoveReport move = m_game->MoveTo(square);
+    if (move.made())
         m_board->Unhint();
     m_board->DrawChangedCells(false);
-    if (made)
-        FollowPlay(result == GameState::None ? m_state : result);
-    if (result != GameState::None)
-        SetState(result, false);
+    if (move.made())
+        FollowPlay(move.state() == GameState::None ? m_state : move.state());
+    if (move.state() != GameState::None)
+        SetState(move.state(), false);
     else
-        BoardAccessible::AnnounceMove(ui->Client, made, made && m_game->player().cycleMoves() == 0);
+        BoardAccessible::AnnounceMove(ui->Client, move);
 }
 
 // Undo and redo change the position as a move does, without a sound or a random draw.
 void TSys::StepHistory(bool back)
 {
-    if (m_changing || !InPattern(m_state) || !(back ? m_game->Undo() : m_game->Redo()))
+    if (m_changing || !InPattern(m_state))
+        return;
+    const MoveReport move = back ? m_game->Undo() : m_game->Redo();
+    if (!move.made())
         return;
     m_board->Unhint();
     m_board->DrawChangedCells(false);
     FollowPlay(m_state);
-    BoardAccessible::AnnounceMove(ui->Client, true, !back && m_game->player().cycleMoves() == 0);
+    BoardAccessible::AnnounceMove(ui->Client, move);
 }
 
 void TSys::keyPressEvent(QKeyEvent* event)

@@ -117,7 +117,7 @@ TEST(Aim, StartsInTheMiddleFollowsMovesAndStaysInTheCell)
     player.Move(1);
     EXPECT_EQ(player.aim(), (BoardSquare{16, 3}));
     EXPECT_EQ(player.LookAt(Heading::Down), (BoardSquare{16, 4}));
-    EXPECT_EQ(player.MoveTo(*player.LookAt(Heading::Down)), GameState::None);
+    EXPECT_EQ(player.MoveTo(*player.LookAt(Heading::Down)).state(), GameState::None);
     EXPECT_EQ(player.cellIndex(), 1);
 
     // A retry aims from the middle again: cell 1 is 14 x 4 squares.

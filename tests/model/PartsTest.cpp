@@ -96,7 +96,7 @@ TEST_F(Pieces, RefusedMovesChangeNothing)
     }();
     // Corner contact, far away, an obstacle, an enemy.
     for (const int32_t target : {0, 10, 11, 6, 1})
-        EXPECT_EQ(game.player.Move(target), GameState::None) << target;
+        EXPECT_EQ(game.player.Move(target).state(), GameState::None) << target;
     EXPECT_TRUE(Changed().empty());
     EXPECT_EQ(game.player.totalMoves(), 0);
     EXPECT_EQ(game.player.cellIndex(), 5);
@@ -107,12 +107,12 @@ TEST_F(Pieces, RefusedMovesChangeNothing)
 TEST_F(Pieces, MoveWritesOldCellThenNewAndMayRevisit)
 {
     ASSERT_NO_FATAL_FAILURE(Start(5, {}));
-    EXPECT_EQ(game.player.Move(4), GameState::None);
+    EXPECT_EQ(game.player.Move(4).state(), GameState::None);
     EXPECT_EQ(Changed(), (std::vector<int32_t>{5, 4}));
     EXPECT_EQ(Cell(5).player, -1);
     EXPECT_EQ(Cell(4).player, 0);
     EXPECT_EQ(Cell(4).unvisited, -1);
-    EXPECT_EQ(game.player.Move(5), GameState::None);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::None);
     EXPECT_EQ(game.player.cellIndex(), 5);
     EXPECT_EQ(game.player.totalMoves(), 2);
     EXPECT_EQ(game.player.cycleMoves(), 2);
@@ -121,22 +121,22 @@ TEST_F(Pieces, MoveWritesOldCellThenNewAndMayRevisit)
 TEST_F(Pieces, OwnCellClicksCountAndTheThirdLetsEnemiesChase)
 {
     ASSERT_NO_FATAL_FAILURE(Start(5, {3}));
-    EXPECT_EQ(game.player.Move(5), GameState::None);
-    EXPECT_EQ(game.player.Move(5), GameState::None);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::None);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::None);
     EXPECT_EQ(game.player.cycleMoves(), 2);
     EXPECT_EQ(Cell(5).player, 0);
     // The enemy aims at square (12, 4) of the ring around cell 3: cell 6, diagonally.
     game.random.Script({0});
-    EXPECT_EQ(game.player.Move(5), GameState::None);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::None);
     EXPECT_EQ(game.player.cycleMoves(), 0);
     EXPECT_EQ(game.player.totalMoves(), 3);
     EXPECT_EQ(game.enemy.cells(), (std::vector<int32_t>{6}));
     EXPECT_EQ(game.random.left(), 0u);
 
     // Now next to it: the third click is caught and nobody moves.
-    EXPECT_EQ(game.player.Move(5), GameState::None);
-    EXPECT_EQ(game.player.Move(5), GameState::None);
-    EXPECT_EQ(game.player.Move(5), GameState::Gameover);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::None);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::None);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::Gameover);
     EXPECT_EQ(game.enemy.cells(), (std::vector<int32_t>{6}));
     EXPECT_EQ(Cell(6).enemy, 0);
     EXPECT_EQ(game.player.cycleMoves(), 0);
@@ -149,7 +149,7 @@ TEST_F(Pieces, CatchLooksAtEveryEnemy)
     ASSERT_NO_FATAL_FAILURE(Start(5, {0, 11, 9}));
     game.player.Move(5);
     game.player.Move(5);
-    EXPECT_EQ(game.player.Move(5), GameState::Gameover);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::Gameover);
     EXPECT_EQ(game.enemy.cells(), (std::vector<int32_t>{0, 11, 9}));
 }
 
@@ -158,21 +158,21 @@ TEST_F(Pieces, TrapIsNeverTheThirdMove)
     MarkTrap(game.field, 6);
     MarkTrap(game.field, 10);
     ASSERT_NO_FATAL_FAILURE(Start(5, {}));
-    EXPECT_EQ(game.player.Move(6), GameState::None);
+    EXPECT_EQ(game.player.Move(6).state(), GameState::None);
     EXPECT_EQ(game.player.cellIndex(), 6);
-    EXPECT_EQ(game.player.Move(6), GameState::None);
+    EXPECT_EQ(game.player.Move(6).state(), GameState::None);
     EXPECT_EQ(game.player.totalMoves(), 2);
     EXPECT_EQ(Cell(6).unvisited, -1);
     EXPECT_EQ(Cell(6).trap, 0);
     // Staying on the trap or stepping to the next one would be the third move.
-    EXPECT_EQ(game.player.Move(6), GameState::None);
-    EXPECT_EQ(game.player.Move(10), GameState::None);
+    EXPECT_EQ(game.player.Move(6).state(), GameState::None);
+    EXPECT_EQ(game.player.Move(10).state(), GameState::None);
     EXPECT_EQ(game.player.totalMoves(), 2);
-    EXPECT_EQ(game.player.Move(2), GameState::None);
+    EXPECT_EQ(game.player.Move(2).state(), GameState::None);
     EXPECT_EQ(game.player.cellIndex(), 2);
     EXPECT_EQ(game.player.totalMoves(), 3);
     // A new cycle may enter a trap again.
-    EXPECT_EQ(game.player.Move(6), GameState::None);
+    EXPECT_EQ(game.player.Move(6).state(), GameState::None);
     EXPECT_EQ(game.player.cellIndex(), 6);
 }
 
@@ -184,7 +184,7 @@ TEST_F(Pieces, ClearingWinsOverTheCatch)
     game.player.Move(5);
     ASSERT_TRUE(game.field.HasUnvisited());
     // Cell 4 touches the enemy's cell 0, and this is the third move.
-    EXPECT_EQ(game.player.Move(4), GameState::Cleared);
+    EXPECT_EQ(game.player.Move(4).state(), GameState::Cleared);
     EXPECT_FALSE(game.field.HasUnvisited());
     EXPECT_EQ(game.enemy.cells(), (std::vector<int32_t>{0}));
 
@@ -193,7 +193,7 @@ TEST_F(Pieces, ClearingWinsOverTheCatch)
     VisitAllBut({4, 11});
     game.player.Move(5);
     game.player.Move(5);
-    EXPECT_EQ(game.player.Move(4), GameState::Gameover);
+    EXPECT_EQ(game.player.Move(4).state(), GameState::Gameover);
 }
 
 TEST_F(Pieces, SingleOrdinaryCellIsClearedByStayingInPlace)
@@ -204,7 +204,7 @@ TEST_F(Pieces, SingleOrdinaryCellIsClearedByStayingInPlace)
     }
     ASSERT_NO_FATAL_FAILURE(Start(5, {}));
     EXPECT_FALSE(game.field.HasUnvisited());
-    EXPECT_EQ(game.player.Move(5), GameState::Cleared);
+    EXPECT_EQ(game.player.Move(5).state(), GameState::Cleared);
     EXPECT_EQ(game.player.totalMoves(), 1);
 }
 
@@ -267,7 +267,7 @@ TEST_F(Pieces, NoEnemiesMeansNoCatch)
     ASSERT_NO_FATAL_FAILURE(Start(5, {}));
     EXPECT_EQ(game.enemy.count(), 0);
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(game.player.Move(i % 2 ? 5 : 4), GameState::None);
+        EXPECT_EQ(game.player.Move(i % 2 ? 5 : 4).state(), GameState::None);
     EXPECT_EQ(game.enemy.Chase(), 0);
     game.enemy.Tick(GameState::Started);
     game.enemy.ChangeState(GameState::Cleared);
@@ -366,6 +366,29 @@ TEST_F(Pieces, ChaseReshufflesTheOrder)
     EXPECT_EQ(game.enemy.cells(), (std::vector<int32_t>{7, 5, 9}));
     EXPECT_EQ(game.random.left(), 0u);
     EXPECT_EQ(Changed(), (std::vector<int32_t>{0, 5, 3, 7, 8, 9}));
+}
+
+// The style a pattern is drawn in from its start promises the celebration its clear gets.
+TEST(HatTrick, StyleOfAPatternForetellsTheDanceAfterItsClear)
+{
+    TestGame<GameRandom> game(5u);
+    game.SetState(GameState::Started);
+    int32_t hatTricks = 0;
+    for (int32_t run = 0; run < 12; ++run) {
+        game.status.succeeding = run;
+        game.SetState(GameState::Retrying);
+        int32_t ordinary = 0;
+        while (game.field.Cell(ordinary).unvisited < 0)
+            ++ordinary;
+        const bool style = game.field.Cell(ordinary).unvisited == 1;
+        game.status.succeeding = run + 1;
+        game.SetState(GameState::Cleared);
+        ASSERT_FALSE(game.enemy.cells().empty());
+        const bool dance = game.field.Cell(game.enemy.cells().front()).enemy >= 5;
+        EXPECT_EQ(style, dance) << "run " << run;
+        hatTricks += dance;
+    }
+    EXPECT_EQ(hatTricks, 4);
 }
 
 TEST_F(Pieces, EnemiesDanceAfterAClearAndRestAfterAGameOver)

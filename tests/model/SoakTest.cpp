@@ -101,9 +101,14 @@ private:
         const std::vector<int32_t> enemiesBefore = game.enemy.cells();
         const int32_t movesBefore = game.player.totalMoves();
 
-        const GameState result = game.player.Move(target);
+        const MoveReport report = game.player.Move(target);
+        const GameState result = report.state();
         ++made;
         field.ClearChanged();
+
+        // The report tells a refusal and a chase as the board shows them.
+        EXPECT_EQ(report.made(), legal);
+        EXPECT_EQ(report.result == Rules::MoveResult::Chased, legal && third && result == GameState::None);
 
         EXPECT_TRUE(result == GameState::None || result == GameState::Cleared || result == GameState::Gameover);
         EXPECT_EQ(result == GameState::Cleared, !field.HasUnvisited());

@@ -93,7 +93,6 @@ private:
     struct Board {
         const GameField& f;
         State& s;
-        bool chase = false;
         const GameField& field() const { return f; }
         int32_t playerCell() const { return s.player; }
         int32_t cycleMoves() const { return s.cycle; }
@@ -107,7 +106,7 @@ private:
             ++s.cycle;
         }
         void EndCycle() { s.cycle = 0; }
-        void Chase() { chase = true; }
+        void Chase() {}
         void MoveEnemy(int32_t, int32_t) {}
     };
 
@@ -132,9 +131,9 @@ private:
             const Rules::MoveResult r = Rules::Move(board, target);
             if (r == Rules::MoveResult::Cleared)
                 result.push_back({-1});
-            if (r != Rules::MoveResult::Made)
+            if (r != Rules::MoveResult::Made && r != Rules::MoveResult::Chased)
                 continue;
-            if (!board.chase) {
+            if (r == Rules::MoveResult::Made) {
                 result.push_back({Index(next)});
                 continue;
             }
@@ -191,7 +190,7 @@ TEST(Solver, ProvedRoutesClearWhateverOrderTheEnemiesTake)
                 ASSERT_EQ(result.verdict, Verdict::Clearable) << "pattern " << pattern << " play " << play;
                 ASSERT_LT(moves, 500);
                 const int32_t before = game.player.totalMoves();
-                state = game.player.Move(result.move);
+                state = game.player.Move(result.move).state();
                 ASSERT_EQ(game.player.totalMoves(), before + 1) << "the solver's move was refused";
             }
             if (state != GameState::None) {
@@ -246,7 +245,7 @@ protected:
         game.random.Script(enemies);
         game.SetState(GameState::Retrying);
         for (int32_t i = 0; i < waits; ++i)
-            ASSERT_EQ(game.player.Move(player), GameState::None);
+            ASSERT_EQ(game.player.Move(player).state(), GameState::None);
     }
 
     TestGame<ScriptedRandom> game;
@@ -278,7 +277,7 @@ TEST_F(SolverBlocks, PondOnTheWayNeedsADetour)
     while (state == GameState::None && moves < 10) {
         const SolverResult result = solver.Solve(game.game.Position(), Budget(100'000));
         ASSERT_EQ(result.verdict, Verdict::Clearable);
-        state = game.player.Move(result.move);
+        state = game.player.Move(result.move).state();
         ++moves;
     }
     EXPECT_EQ(state, GameState::Cleared);

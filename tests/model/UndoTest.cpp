@@ -58,15 +58,20 @@ TEST(Undo, AnyMixOfUndoAndRedoEqualsAReplayOfTheMovesLeft)
         Played played(seed);
         Game& game = played.game.game;
         std::vector<BoardSquare> moves; // those made, then those that can be made again
+        std::vector<Rules::MoveResult> results; // what each of them did
         size_t standing = 0;
         for (int step = 0; step < 200; ++step, ++steps) {
             const uint32_t pick = choose() % 10;
             if (pick < 2) {
-                ASSERT_EQ(game.Undo(), standing > 0);
+                ASSERT_EQ(game.Undo().made(), standing > 0);
                 undos += standing > 0;
                 standing -= standing > 0;
             } else if (pick < 4) {
-                ASSERT_EQ(game.Redo(), standing < moves.size());
+                const MoveReport again = game.Redo();
+                ASSERT_EQ(again.made(), standing < moves.size());
+                if (again.made()) {
+                    EXPECT_EQ(again.result, results[standing]) << "a move made again reports what it did";
+                }
                 redos += standing < moves.size();
                 standing += standing < moves.size();
             } else {
@@ -74,14 +79,18 @@ TEST(Undo, AnyMixOfUndoAndRedoEqualsAReplayOfTheMovesLeft)
                 const int32_t target = choose() % 4 == 0 ? game.player().cellIndex() : list[choose() % list.size()];
                 const BoardSquare square = Aim::Centre(game.field().Cell(target));
                 const int32_t before = game.player().totalMoves();
-                const GameState result = game.MoveTo(square);
-                if (result != GameState::None)
+                const MoveReport move = game.MoveTo(square);
+                EXPECT_EQ(move.made(), game.player().totalMoves() != before);
+                if (move.state() != GameState::None)
                     break;
-                if (game.player().totalMoves() == before)
+                if (!move.made())
                     continue;
-                chases += game.player().cycleMoves() == 0;
+                EXPECT_EQ(move.result == Rules::MoveResult::Chased, game.player().cycleMoves() == 0);
+                chases += move.result == Rules::MoveResult::Chased;
                 moves.resize(standing);
                 moves.push_back(square);
+                results.resize(standing);
+                results.push_back(move.result);
                 ++standing;
                 EXPECT_FALSE(game.CanRedo());
             }

@@ -2,6 +2,7 @@
 #include "BoardSpeech.h"
 #include "Game.h"
 #include "GameRandom.h"
+#include "MoveReport.h"
 #include "StatusOption.h"
 
 #include <gtest/gtest.h>
@@ -73,18 +74,16 @@ TEST(BoardSpeech, ArrowsSayWhichMovesTheGameTakes)
                     EXPECT_EQ(said, QStringLiteral("edge"));
                     continue;
                 }
-                const int32_t moves = game.player().totalMoves();
-                const GameState result = game.MoveTo(*square);
-                const bool made = game.player().totalMoves() != moves;
-                EXPECT_EQ(made, !refusals.contains(said)) << "seed " << seed << ": " << report.toStdString();
+                const MoveReport move = game.MoveTo(*square);
+                EXPECT_EQ(move.made(), !refusals.contains(said)) << "seed " << seed << ": " << report.toStdString();
                 ++checked;
-                if (made) {
+                if (move.made()) {
                     game.Undo();
-                    if (result == GameState::None)
+                    if (move.state() == GameState::None)
                         onward = square;
                 }
             }
-            if (!onward || game.MoveTo(*onward) != GameState::None)
+            if (!onward || game.MoveTo(*onward).state() != GameState::None)
                 break;
         }
     }
