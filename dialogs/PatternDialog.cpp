@@ -1,6 +1,7 @@
 #include "PatternDialog.h"
 
 #include "DialogFrame.h"
+#include "GameSolver.h"
 #include "SettingTable.h"
 #include "ui_PatternDialog.h"
 
@@ -33,6 +34,15 @@ QString FaultText(PatternNumber::Fault fault)
                               "seed, for example 32-3-2-3-48213907.");
 }
 
+QString ParText(const std::optional<SolverResult>& start)
+{
+    if (start && start->verdict == Verdict::Lost)
+        return TPatternDialog::tr("No par: no sure way clears this pattern from its start.");
+    if (!start || start->verdict != Verdict::Clearable || start->par < 0)
+        return TPatternDialog::tr("Par not known yet.");
+    return (start->parProved ? TPatternDialog::tr("Par %1") : TPatternDialog::tr("Par at most %1")).arg(start->par);
+}
+
 }
 
 TPatternDialog::TPatternDialog(QWidget* parent)
@@ -53,6 +63,11 @@ void TPatternDialog::SetNumber(const std::optional<PatternNumber>& number)
 {
     ui->CurrentEdit->setText(number ? QString::fromStdString(number->Text()) : QString());
     ui->CopyButton->setEnabled(number.has_value());
+}
+
+void TPatternDialog::SetPar(const std::optional<SolverResult>& start)
+{
+    ui->ParLabel->setText(ParText(start));
 }
 
 void TPatternDialog::showEvent(QShowEvent* event)

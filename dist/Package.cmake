@@ -27,8 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, xdg-utils")
 # SDL plays the sounds and is loaded at the first one; without it the game is silent.
 # Qt's own catalogues translate the buttons of the game's message boxes; without them
 # those buttons stay English. Qt's Wayland plugin lets the game run natively on a Wayland
-# desktop; without it Qt falls back to XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsdl2-2.0-0, qt6-translations-l10n, qt6-wayland")
+# desktop; without it Qt falls back to XWayland. The game's font has no Japanese letters:
+# Qt takes them from VL Gothic through fontconfig, and without a Japanese font the
+# Japanese texts show as empty boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsdl2-2.0-0, qt6-translations-l10n, qt6-wayland, fonts-vlgothic")
 # The packaged program is stripped; build/tarvik keeps its debugging information. (CPack's
 # own tarvik-dbgsym package lacks a copyright file and lists its file wrongly in md5sums.)
 set(CPACK_STRIP_FILES ON)

@@ -35,6 +35,11 @@ struct SolverResult {
     uint64_t positions = 0;
     // The most memory the solver's tables have held so far.
     std::size_t peakBytes = 0;
+    // When clearable: the most moves the strategy whose first move is `move` needs to the
+    // clear against the worst chase orders; the par when proved.
+    int32_t par = -1;
+    // No strategy always needs fewer.
+    bool parProved = false;
 };
 
 // Proves patterns clearable or lost by searching the positions a pattern can reach. It

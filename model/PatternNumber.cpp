@@ -17,6 +17,40 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// What an input method may give for a digit, a dash or a blank of a number, as its
+// ASCII form; 0 for anything else. A Japanese one types full-width digits, and its dash
+// key gives the long vowel mark, full-width or half-width; word processors turn hyphens
+// into dashes and minus signs.
+char AsciiOf(char32_t c)
+{
+    if (c >= U'\uFF10' && c <= U'\uFF19')
+        return static_cast<char>('0' + (c - U'\uFF10'));
+    if ((c >= U'\u2010' && c <= U'\u2015') || c == U'\u2212' || c == U'\u30FC' || c == U'\uFF0D' || c == U'\uFF70')
+        return '-';
+    return c == U'\u3000' ? ' ' : 0;
+}
+
+// The text with those characters in their ASCII forms. Each of them takes three bytes
+// in UTF-8; any other byte, valid UTF-8 or not, stays as it is.
+std::string Folded(std::string_view text)
+{
+    std::string folded;
+    folded.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size() && (byte(0) & 0xF0) == 0xE0 && (byte(1) & 0xC0) == 0x80 && (byte(2) & 0xC0) == 0x80) {
+            const char32_t c = char32_t(byte(0) & 0x0F) << 12 | char32_t(byte(1) & 0x3F) << 6 | char32_t(byte(2) & 0x3F);
+            if (const char ascii = AsciiOf(c)) {
+                folded += ascii;
+                i += 2;
+                continue;
+            }
+        }
+        folded += text[i];
+    }
+    return folded;
+}
+
 } // namespace
 
 uint32_t PatternNumber::ClockSeed()
@@ -31,8 +65,10 @@ std::string PatternNumber::Text() const
         + std::to_string(enemies) + '-' + std::to_string(seed);
 }
 
-std::variant<PatternNumber, PatternNumber::Fault> PatternNumber::Parse(std::string_view text)
+std::variant<PatternNumber, PatternNumber::Fault> PatternNumber::Parse(std::string_view typed)
 {
+    const std::string folded = Folded(typed);
+    std::string_view text = folded;
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);

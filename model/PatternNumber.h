@@ -28,7 +28,8 @@ struct PatternNumber {
         Range, // an option beyond what the Option dialog offers
         Long,  // a number with more digits than it may have
     };
-    // Blanks around it are ignored.
+    // text in UTF-8. Blanks around it are ignored, and the full-width digits, dashes and
+    // blank an input method types count as their ASCII forms.
     static std::variant<PatternNumber, Fault> Parse(std::string_view text);
 
     bool operator==(const PatternNumber&) const = default;

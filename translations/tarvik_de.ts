@@ -251,6 +251,26 @@
         <source>A pattern number is five numbers joined by dashes: cells, trees, ponds, ducks and seed, for example 32-3-2-3-48213907.</source>
         <translation>Eine Musternummer besteht aus fünf Zahlen, durch Bindestriche verbunden: Felder, Bäume, Teiche, Enten und Startwert, zum Beispiel 32-3-2-3-48213907.</translation>
     </message>
+    <message>
+        <source>Par is the fewest moves that surely clear the pattern from its start, whatever order the ducks step in.</source>
+        <translation>Das Par ist die kleinste Zahl von Zügen, mit der sich das Muster von seinem Start aus sicher schaffen lässt, in welcher Reihenfolge die Enten auch ziehen.</translation>
+    </message>
+    <message>
+        <source>No par: no sure way clears this pattern from its start.</source>
+        <translation>Kein Par: Von seinem Start aus gibt es keinen sicheren Weg, dieses Muster zu schaffen.</translation>
+    </message>
+    <message>
+        <source>Par not known yet.</source>
+        <translation>Das Par ist noch nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>Par %1</source>
+        <translation>Par %1</translation>
+    </message>
+    <message>
+        <source>Par at most %1</source>
+        <translation>Par höchstens %1</translation>
+    </message>
 </context>
 <context>
     <name>TStatusDialog</name>

@@ -251,6 +251,26 @@
         <source>A pattern number is five numbers joined by dashes: cells, trees, ponds, ducks and seed, for example 32-3-2-3-48213907.</source>
         <translation>Un número de patrón consta de cinco números unidos por guiones: casillas, árboles, estanques, patos y semilla, por ejemplo 32-3-2-3-48213907.</translation>
     </message>
+    <message>
+        <source>Par is the fewest moves that surely clear the pattern from its start, whatever order the ducks step in.</source>
+        <translation>El par es el menor número de movimientos con que se supera con seguridad el patrón desde su inicio, sea cual sea el orden en que se muevan los patos.</translation>
+    </message>
+    <message>
+        <source>No par: no sure way clears this pattern from its start.</source>
+        <translation>Sin par: desde su inicio no hay ninguna forma segura de superar este patrón.</translation>
+    </message>
+    <message>
+        <source>Par not known yet.</source>
+        <translation>Todavía no se conoce el par.</translation>
+    </message>
+    <message>
+        <source>Par %1</source>
+        <translation>Par %1</translation>
+    </message>
+    <message>
+        <source>Par at most %1</source>
+        <translation>Par %1 como máximo</translation>
+    </message>
 </context>
 <context>
     <name>TStatusDialog</name>

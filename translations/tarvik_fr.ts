@@ -251,6 +251,26 @@
         <source>A pattern number is five numbers joined by dashes: cells, trees, ponds, ducks and seed, for example 32-3-2-3-48213907.</source>
         <translation>Un numéro de grille se compose de cinq nombres reliés par des tirets&#xa0;: cases, arbres, mares, canards et graine, par exemple 32-3-2-3-48213907.</translation>
     </message>
+    <message>
+        <source>Par is the fewest moves that surely clear the pattern from its start, whatever order the ducks step in.</source>
+        <translation>Le par est le plus petit nombre de coups qui réussissent sûrement la grille depuis son départ, quel que soit l’ordre dans lequel les canards avancent.</translation>
+    </message>
+    <message>
+        <source>No par: no sure way clears this pattern from its start.</source>
+        <translation>Pas de par&#xa0;: aucune façon sûre ne réussit cette grille depuis son départ.</translation>
+    </message>
+    <message>
+        <source>Par not known yet.</source>
+        <translation>Par pas encore connu.</translation>
+    </message>
+    <message>
+        <source>Par %1</source>
+        <translation>Par %1</translation>
+    </message>
+    <message>
+        <source>Par at most %1</source>
+        <translation>Par %1 au plus</translation>
+    </message>
 </context>
 <context>
     <name>TStatusDialog</name>

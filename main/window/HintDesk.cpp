@@ -19,10 +19,6 @@ using Clock = std::chrono::steady_clock;
 
 // How long a hint shows its cell.
 constexpr int HintMilliseconds = 1000;
-// A search from a position in play may visit this many positions: a few seconds at most.
-// A budget of positions rather than of time, so what a hint says does not depend on how
-// fast the machine is.
-constexpr uint64_t FollowPositions = 8'000'000;
 
 }
 
@@ -89,11 +85,16 @@ void HintDesk::Leave()
 void HintDesk::Follow(bool inPattern)
 {
     Leave();
+    if (!inPattern && m_solver)
+        m_solver->EndPattern();
     if (!inPattern || !m_solver)
         return;
-    SolverLimits limits;
-    limits.positions = FollowPositions;
-    m_solver->Search(game.Position(), limits);
+    m_solver->Search(game.Position(), {});
+}
+
+std::optional<SolverResult> HintDesk::startVerdict() const
+{
+    return m_solver ? m_solver->startVerdict() : std::nullopt;
 }
 
 void HintDesk::Ask()

@@ -38,6 +38,8 @@ public:
     // The player asks for a hint in a pattern: shown now, or as soon as the search decides.
     void Ask();
 
+    // What the searches from the pattern's start found, kept past its end: none before any.
+    std::optional<SolverResult> startVerdict() const;
     // None before the first pattern.
     const SolverWorker* solver() const { return m_solver.get(); }
 

@@ -1,6 +1,11 @@
 #include "SolverWorker.h"
 
+#include <algorithm>
 #include <utility>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -9,6 +14,30 @@ namespace {
 // positions under AddressSanitizer). Only the pages it touches are ever taken.
 constexpr size_t StackBytes = size_t{16} << 20;
 
+// Glibc keeps what this thread freed in the thread's own arena, ready for the next
+// allocation: tens of megabytes after a large search. Trimming hands it back.
+void GiveBackFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+// The same position as far as a search goes: the move count and the keys' aim prove nothing.
+bool SamePlace(const GamePosition& a, const GamePosition& b)
+{
+    return a.player == b.player && a.enemies == b.enemies && a.unvisited == b.unvisited
+           && a.cycleMoves == b.cycleMoves;
+}
+
+}
+
+uint64_t SolverWorker::Allowance(int searches, uint64_t spent)
+{
+    if (searches == 0)
+        return StartPositions;
+    const uint64_t left = PatternPositions - std::min(spent, PatternPositions);
+    return std::max(left / LaterShare, FloorPositions);
 }
 
 SolverWorker::SolverWorker(QObject* parent)
@@ -43,22 +72,42 @@ void* SolverWorker::Run(void* worker)
 
 void SolverWorker::NewPattern(const GameField& pattern)
 {
-    auto solver = std::make_unique<GameSolver>(pattern);
+    auto copy = std::make_unique<Pattern>();
+    copy->game.field().CopyPattern(pattern);
     {
         const std::lock_guard lock(m_mutex);
-        m_next.solver = std::move(solver);
+        m_next.pattern = std::move(copy);
+        m_next.end = false;
         m_next.from.reset();
         m_cancel = true;
     }
     // A pattern the worker had not taken up yet, let go above, held no tables.
     m_verdict.reset();
+    m_start.reset();
+    m_startVerdict.reset();
     ++m_serial;
+    m_wake.notify_one();
+}
+
+void SolverWorker::EndPattern()
+{
+    m_verdict.reset();
+    ++m_serial;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_next.from.reset();
+        m_next.end = true;
+        m_cancel = true;
+    }
     m_wake.notify_one();
 }
 
 void SolverWorker::Search(const GamePosition& from, const SolverLimits& limits)
 {
     m_verdict.reset();
+    if (!m_start)
+        m_start = from;
+    m_fromStart = SamePlace(from, *m_start);
     {
         const std::lock_guard lock(m_mutex);
         m_next.from = from;
@@ -83,17 +132,25 @@ void SolverWorker::Cancel()
 
 void SolverWorker::Work()
 {
+    std::unique_ptr<Pattern> pattern;
+    // Made at the pattern's first search, and again at the first after an end.
     std::unique_ptr<GameSolver> solver;
+    int searches = 0;
+    uint64_t spent = 0;
     std::unique_lock lock(m_mutex);
     while (true) {
-        m_wake.wait(lock, [this] { return m_quitting || m_next.solver || m_next.from; });
+        m_wake.wait(lock, [this] { return m_quitting || m_next.pattern || m_next.end || m_next.from; });
         if (m_quitting)
             break;
-        if (m_next.solver) {
-            // The last pattern's tables, tens of megabytes perhaps, are freed on this thread.
-            std::unique_ptr<GameSolver> old = std::exchange(solver, std::move(m_next.solver));
+        if (m_next.pattern || m_next.end) {
+            // The last pattern's tables are freed on this thread, which alone can trim its arena.
+            std::unique_ptr<Pattern> old = m_next.pattern ? std::exchange(pattern, std::move(m_next.pattern))
+                                                           : nullptr;
+            m_next.end = false;
             lock.unlock();
             old.reset();
+            solver.reset();
+            GiveBackFreedMemory();
             lock.lock();
             continue;
         }
@@ -104,8 +161,17 @@ void SolverWorker::Work()
         const uint64_t serial = m_next.serial;
         m_cancel = false;
         lock.unlock();
-        if (solver) {
+        if (pattern) {
+            if (!solver) {
+                solver = std::make_unique<GameSolver>(pattern->game.field());
+                searches = 0;
+                spent = 0;
+            }
+            limits.positions = std::min(limits.positions, Allowance(searches, spent));
+            limits.memoryBytes = std::min(limits.memoryBytes, TableBytes);
             const SolverResult result = solver->Solve(from, limits);
+            ++searches;
+            spent += result.positions;
             if (!m_cancel)
                 QMetaObject::invokeMethod(this, [this, serial, result] { Deliver(serial, result); },
                                           Qt::QueuedConnection);
@@ -122,5 +188,14 @@ void SolverWorker::Deliver(uint64_t serial, const SolverResult& result)
     if (serial != m_serial)
         return;
     m_verdict = result;
+    if (m_fromStart)
+        KeepStartVerdict(result);
     emit Decided();
+}
+
+void SolverWorker::KeepStartVerdict(const SolverResult& result)
+{
+    const bool decided = result.verdict != Verdict::Undecided;
+    if (decided || !m_startVerdict || m_startVerdict->verdict == Verdict::Undecided)
+        m_startVerdict = result;
 }

@@ -18,6 +18,12 @@ class GameField;
 // at a time: a new one replaces the one running, which is cancelled at once. Between
 // searches the thread sleeps. The verdict comes back to the interface thread by a queued
 // call; one of a search that was replaced or cancelled never comes.
+//
+// One solver serves a pattern from its start to its end, so a search that ended undecided
+// leaves what it learned to the next one. A pattern has a budget of positions, most of it
+// for the search from its start; later searches share what is left, each at least enough
+// for a hint to answer. So a long play costs no more than a short one, and the same on any
+// machine. When the pattern ends, what the solver held goes back to the system.
 class SolverWorker : public QObject {
     Q_OBJECT
 
@@ -34,30 +40,59 @@ public:
     void Search(const GamePosition& from, const SolverLimits& limits);
     // Ends the search that runs or waits to run.
     void Cancel();
+    // The pattern is no longer played: the search ends and the solver's memory is given back.
+    // A search asked for later (a retry) starts a fresh solver of the same pattern.
+    void EndPattern();
 
     // The verdict of the last search asked for, once it has come.
     const std::optional<SolverResult>& verdict() const { return m_verdict; }
+    // What the searches from the pattern's start found, kept past its end: a decided verdict
+    // once one has come, else the last undecided one; none before any.
+    const std::optional<SolverResult>& startVerdict() const { return m_startVerdict; }
+
+    // A pattern's budget of positions: the search from its start may take StartPositions,
+    // each later one a share of what is left of PatternPositions, at least FloorPositions.
+    static constexpr uint64_t StartPositions = 500'000;
+    static constexpr uint64_t PatternPositions = 800'000;
+    static constexpr uint64_t FloorPositions = 20'000;
+    static constexpr uint64_t LaterShare = 4;
+    // The most the solver's table may hold: enough for most proofs many times over.
+    static constexpr std::size_t TableBytes = std::size_t{4} << 20;
 
 signals:
     // verdict() has come.
     void Decided();
 
 private:
+    // The pattern as dealt, from which a solver is made whenever the pattern needs one.
+    struct Pattern {
+        GameRandom random{0};
+        StatusOption status;
+        Game game{random, status};
+    };
+
     struct Request {
         // A pattern the worker is still to take up.
-        std::unique_ptr<GameSolver> solver;
+        std::unique_ptr<Pattern> pattern;
+        bool end = false;
         std::optional<GamePosition> from;
         SolverLimits limits;
         uint64_t serial = 0;
     };
 
+    // The positions a search may visit after the pattern's earlier searches visited spent.
+    static uint64_t Allowance(int searches, uint64_t spent);
     static void* Run(void* worker);
     void Work();
     void Deliver(uint64_t serial, const SolverResult& result);
+    void KeepStartVerdict(const SolverResult& result);
 
-    // Only the interface thread reads or writes these two.
+    // Only the interface thread reads or writes these.
     uint64_t m_serial = 0;
     std::optional<SolverResult> m_verdict;
+    std::optional<GamePosition> m_start;
+    bool m_fromStart = false;
+    std::optional<SolverResult> m_startVerdict;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;

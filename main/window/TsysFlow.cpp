@@ -302,6 +302,7 @@ void TSys::NumberCommand()
     SetBusy(true);
     TPatternDialog& PatternDialog = dialogs.PatternDialog();
     PatternDialog.SetNumber(m_state == GameState::Waiting ? std::nullopt : std::optional(m_game->number()));
+    PatternDialog.SetPar(m_hints->startVerdict());
     QCoreApplication::processEvents();
     if (PatternDialog.exec() == QDialog::Accepted)
         PlayPattern(PatternDialog.GetTypedNumber(), false);

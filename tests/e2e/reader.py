@@ -97,6 +97,20 @@ class Reader:
         return game.poll(spoken, 10, what)
 
 
+def menu_bar(game):
+    """The names of the menu bar's menus, as the game's frame tells them on the bus."""
+    import pyatspi
+
+    def find():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Tarvik":
+                for child in app[0]:
+                    if child.getRoleName() == "menu bar" and child.childCount:
+                        return [item.name for item in child]
+        return None
+    return game.poll(find, 20, "the game's menu bar on the accessibility bus")
+
+
 def place(description):
     """A cell's squares as left, top, right, bottom, right and bottom exclusive."""
     found = PLACE.match(description)

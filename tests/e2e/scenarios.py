@@ -517,6 +517,64 @@ def scenario_german(game):
     exit_by_menu(game, "alt+s", "b")
 
 
+# Every font with Japanese letters left out, as on a desktop without any: Qt then draws
+# the game font's missing-glyph box for each of them.
+NO_JAPANESE_FONTS = """<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+<include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+<selectfont><rejectfont><pattern><patelt name="lang"><string>ja</string></patelt></pattern></rejectfont></selectfont>
+</fontconfig>
+"""
+
+
+def message_letters(game):
+    """Starts a pattern and returns the message line's letters, each the pixels of a run of
+    columns with ink, after checking that the ink keeps off the line's edges."""
+    game.launch()
+    waiting(game)
+    game.key("space")
+    shot = game.wait_field(lambda f: f.player() is not None, "a pattern after Space").shot
+    left, top, right, bottom = MESSAGE_RECT
+    rows = [shot.region(left, y, right, y + 1) for y in range(top, bottom)]
+    ink = [any(row[3 * x:3 * x + 3] != bytes(BACKGROUND) for row in rows) for x in range(right - left)]
+    check(rows[0] == rows[-1] == bytes(BACKGROUND) * (right - left) and not ink[0] and not ink[-1],
+          "the message runs into the edge of its line")
+    letters, start = [], None
+    for x, inked in enumerate(ink + [False]):
+        if inked and start is None:
+            start = x
+        elif not inked and start is not None:
+            letters.append(b"".join(row[3 * start:3 * x] for row in rows))
+            start = None
+    exit_by_menu(game)
+    return letters
+
+
+def scenario_japanese(game):
+    """A Japanese desktop: the menus and the message line in Japanese letters, not boxes."""
+    ear = reader.Reader(game)
+    try:
+        game.env.update(LANG="ja_JP.UTF-8")
+        game.launch()
+        menus = reader.menu_bar(game)
+        check(menus and menus[0].startswith("ゲーム"), "the menu bar reads %s" % menus)
+        game.program.send_signal(signal.SIGTERM)
+        check(game.wait_exit() == 0, "exit status %s" % game.program.returncode)
+    finally:
+        ear.close()
+    game.env.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")
+    letters = message_letters(game)
+    fonts = os.path.join(game.root, "fonts.conf")
+    with open(fonts, "w") as f:
+        f.write(NO_JAPANESE_FONTS)
+    game.env.update(FONTCONFIG_FILE=fonts)
+    boxes = set(message_letters(game))
+    # ス タ ー ト ！
+    check(len(letters) >= 5, "the message line holds %d letters" % len(letters))
+    check(boxes and not boxes & set(letters), "the message line shows missing-glyph boxes")
+
+
 def main():
     name, build_dir = sys.argv[1], sys.argv[2]
     game = Game(build_dir, name)

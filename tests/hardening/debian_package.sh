@@ -52,7 +52,7 @@ check_control() {
     for package in fonts-comic-neue xdg-utils libqt6widgets6 libc6; do
         echo "$depends" | grep -Eq "(^|, )$package( |,|$)" || fail "Depends lacks $package: $depends"
     done
-    [ "$(field Recommends)" = "libsdl2-2.0-0, qt6-translations-l10n, qt6-wayland" ] || fail "Recommends: $(field Recommends)"
+    [ "$(field Recommends)" = "libsdl2-2.0-0, qt6-translations-l10n, qt6-wayland, fonts-vlgothic" ] || fail "Recommends: $(field Recommends)"
 }
 
 check_layout() {

@@ -107,10 +107,29 @@ TEST(PatternNumber, TypedNumbersAreReadOrTheFaultIsNamed)
     ASSERT_TRUE(std::holds_alternative<PatternNumber>(read));
     EXPECT_EQ(std::get<PatternNumber>(read), (PatternNumber{{24, 0, 5}, 1, 42}));
     for (const char* text : {"", "32-3-2-3", "32-3-2-3-1-2", "32-3-2-3-", "32--2-3-1", "32-3-2-3-1x", "-32-3-2-3-1",
-                             "32 3 2 3 1", "32-3-2-+3-1", "３２-3-2-3-1"})
+                             "32 3 2 3 1", "32-3-2-+3-1", "３２-3-2-3-1Ａ"})
         EXPECT_EQ(fault(text), Fault::Form) << text;
     for (const char* text : {"23-3-2-3-1", "41-3-2-3-1", "32-6-2-3-1", "32-3-6-3-1", "32-3-2-0-1", "32-3-2-6-1"})
         EXPECT_EQ(fault(text), Fault::Range) << text;
     for (const char* text : {"32-3-2-3-123456789", "032-3-2-3-1", "32-3-2-3-99999999999999999999999"})
         EXPECT_EQ(fault(text), Fault::Long) << text;
+}
+
+// An input method types full-width digits, and its dash key gives a long vowel mark; a word
+// processor makes dashes of hyphens. Each counts as its ASCII form, one digit a digit, and
+// anything else, a broken UTF-8 sequence included, is no part of a number.
+TEST(PatternNumber, TypedFormsOfDigitsAndDashesReadAsTheirAsciiOnes)
+{
+    const auto ascii = PatternNumber::Parse("32-3-2-3-48213907");
+    for (const char* text : {"３２－３－２－３－４８２１３９０７", "３２ー３ー２ー３ー４８２１３９０７", "\u3000３2ｰ3‐2–3−48213907\u3000",
+                             "32―3‑2—3‒48213907"})
+        EXPECT_EQ(PatternNumber::Parse(text), ascii) << text;
+    using Fault = PatternNumber::Fault;
+    const std::pair<const char*, Fault> faults[] = {
+        {"３２－３－２－３－１２３４５６７８９", Fault::Long}, {"４１－３－２－３－１", Fault::Range},
+        {"32-3-2-3-1\xEF\xBC", Fault::Form},  {"32\xE2\x80-3-2-3-1", Fault::Form},
+        {"32・3・2・3・1", Fault::Form},         {"32-3-2-3-１\xEF\xBC\xBA", Fault::Form},
+    };
+    for (const auto& [text, fault] : faults)
+        EXPECT_EQ(PatternNumber::Parse(text), (std::variant<PatternNumber, Fault>(fault))) << text;
 }

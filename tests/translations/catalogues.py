@@ -29,10 +29,11 @@ def accelerators(text):
 
 
 def letter_spaced(text):
-    """Single letters one blank apart, words two blanks apart; punctuation may run."""
+    """Single letters one blank apart, words two blanks apart; punctuation may run. A text
+    of placeholders and punctuation alone ("%1: %2.") has no letters to space."""
     tokens = [t for word in text.split("  ") for t in word.split(" ")]
     return len(tokens) > 1 and all(t and (len(t) == 1 or not any(c.isalpha() for c in t))
-                                   for t in tokens)
+                                   for t in tokens) and any(c.isalpha() for c in text)
 
 
 def problems(source, translation):

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -18,6 +21,11 @@ const QColor HintColour(255, 176, 48);
 constexpr uint32_t ClearableSeed = 7;
 constexpr uint32_t LostSeed = 330;
 constexpr uint32_t HardSeed = 35;
+
+// A pattern of one duck, which leaves no order to choose, whose par a search of every walk
+// found once: 24 moves for its 23 cells to visit, so the shortest sure way comes back once.
+constexpr const char* ParNumber = "24-0-0-1-70";
+constexpr int32_t Par = 24;
 
 // Where the pixels of the hint's colour lie on the board; empty when none do.
 QRect HintArea(const TSys& sys)
@@ -122,4 +130,81 @@ TEST(FairPatterns, AStartKeepsAProvedPatternAndATypedNumberIsPlayedAsItIs)
     EXPECT_EQ(game->patternNumber().seed, LostSeed);
     EXPECT_EQ(VerdictOf(game).verdict, Verdict::Lost);
     EXPECT_EQ(game->statusOption().start, 2);
+}
+
+// The Pattern number dialog shows what the search from the pattern's start found: no par
+// for a lost pattern, the par of a clearable one, and the par stays once the pattern ends.
+TEST(Par, TheNumberDialogShowsTheParOfThePatternFromItsStart)
+{
+    GameWindow game;
+    const auto numberDialog = [&](const std::function<void(QWidget*)>& act) {
+        ActOnNextModal(act);
+        game.Item("MainMenu_Game_Number")->trigger();
+    };
+    const auto play = [&](const QString& number) {
+        numberDialog([&](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("TypedEdit"))->setText(number);
+            dialog->findChild<QPushButton*>(QStringLiteral("PlayButton"))->click();
+        });
+        const auto decided = [&] {
+            const auto& start = game->hints().solver()->startVerdict();
+            return start && start->verdict != Verdict::Undecided;
+        };
+        EXPECT_TRUE(QTest::qWaitFor(decided, 30000)) << qPrintable(number);
+    };
+    const auto shown = [&] {
+        QString par;
+        numberDialog([&](QWidget* dialog) {
+            par = dialog->findChild<QLabel*>(QStringLiteral("ParLabel"))->text();
+            EXPECT_TRUE(dialog->findChild<QLabel*>(QStringLiteral("ParNoteLabel"))->text().startsWith(
+                QStringLiteral("Par is the fewest moves")));
+            dialog->findChild<QPushButton*>(QStringLiteral("CloseButton"))->click();
+        });
+        return par;
+    };
+    EXPECT_EQ(shown(), QStringLiteral("Par not known yet."));
+
+    play(QStringLiteral("32-3-2-3-%1").arg(LostSeed));
+    EXPECT_EQ(shown(), QStringLiteral("No par: no sure way clears this pattern from its start."));
+
+    play(QLatin1String(ParNumber));
+    ASSERT_EQ(game->hints().solver()->startVerdict()->verdict, Verdict::Clearable);
+    if (game->hints().solver()->startVerdict()->par < 0)
+        GTEST_SKIP() << "this solver reports no par";
+    EXPECT_EQ(shown(), QStringLiteral("Par %1").arg(Par));
+    game->SetState(GameState::Gameover, true);
+    EXPECT_EQ(shown(), QStringLiteral("Par %1").arg(Par));
+}
+
+// However long a pattern is played, its searches together stay within its budget, each
+// still gets enough to answer, and a retry after its end searches afresh; what the search
+// from the start found outlives the end.
+TEST(SolverWorker, APatternsSearchesShareOneBudget)
+{
+    GameRandom random;
+    const StatusOption status;
+    Game dealt(random, status);
+    dealt.Deal(PatternNumber{{32, 3, 2}, 3, HardSeed});
+    const GamePosition start = dealt.Position();
+    SolverWorker worker;
+    const auto search = [&] {
+        worker.Search(start, {});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return worker.verdict().has_value(); }, 60000));
+        const SolverResult& result = *worker.verdict();
+        if (result.verdict == Verdict::Undecided) {
+            EXPECT_GE(result.positions, SolverWorker::FloorPositions);
+        }
+        return result.positions;
+    };
+    worker.NewPattern(dealt.field());
+    const uint64_t first = search();
+    constexpr int Later = 6;
+    uint64_t total = first;
+    for (int i = 0; i < Later; ++i)
+        total += search();
+    EXPECT_LE(total, SolverWorker::PatternPositions + Later * SolverWorker::FloorPositions);
+
+    worker.EndPattern();
+    ASSERT_TRUE(worker.startVerdict());
+    EXPECT_EQ(search(), first);
 }

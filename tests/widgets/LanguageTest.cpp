@@ -1,13 +1,16 @@
 #include "BoardMessages.h"
 #include "GameLanguage.h"
+#include "GameSolver.h"
 #include "GameWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -62,6 +65,8 @@ TEST(Language, TheDesktopsFirstLanguageThatTheGameSpeaksWins)
     for (const auto& [wanted, chosen] : cases)
         EXPECT_EQ(GameLanguage::Choose(wanted, spoken), chosen) << qPrintable(wanted.join(','));
     EXPECT_TRUE(GameLanguage(QStringLiteral("xx")).code().isEmpty());
+    // What Qt reads from LANG=ja_JP.UTF-8.
+    EXPECT_EQ(GameLanguage::Choose({"ja-JP", "ja"}, GameLanguage::Spoken()), QStringLiteral("ja"));
 }
 
 // What a player of each language sees: unique accelerators in every menu and dialog,
@@ -87,25 +92,54 @@ TEST(Language, EveryLanguageFitsTheWindowAndItsDialogs)
             ExpectUniqueAccelerators(TextsOf(*dialog), qPrintable(dialog->objectName()));
         EXPECT_NE(game.forms->dialogs.OptionDialog().windowTitle(), QStringLiteral("Option"));
 
-        // The widest ratio.
+        // The widest ratio, the longest par.
         game.forms->dialogs.StatusDialog().SetStatusOption({1, 0, 1, 0, 0, 0, 0});
+        SolverResult lost;
+        lost.verdict = Verdict::Lost;
+        game.forms->dialogs.PatternDialog().SetPar(lost);
 
         for (const QDialog* dialog : dialogs) {
             if (dialog->layout())
                 dialog->layout()->activate();
             for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
                 EXPECT_LE(button->sizeHint().width(), button->width()) << qPrintable(button->text());
-            for (const QLabel* label : dialog->findChildren<QLabel*>())
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                // A wrapping label fits when its lines at its width fit its height.
+                if (label->wordWrap()) {
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                        << qPrintable(label->text());
+                    continue;
+                }
                 for (const QString& line : label->text().split(QLatin1Char('\n')))
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
                         << qPrintable(line);
+            }
+            // A field's own size hint is room for 17 letters x and its frame and margins.
+            for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                const QFontMetrics fm = edit->fontMetrics();
+                const int frame = edit->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x'));
+                EXPECT_LE(fm.horizontalAdvance(edit->placeholderText()), edit->width() - frame)
+                    << qPrintable(edit->placeholderText());
+            }
         }
 
+        // Drawn, in whatever fonts its letters come from, every message keeps off the edges
+        // of its line: a letter that reached one would be clipped.
         const QFontMetrics metrics(game->board().messageFont());
         for (const BoardMessage& message : BoardMessages::All) {
             const QString text = QCoreApplication::translate("TSys", message.text);
             EXPECT_NE(text, QLatin1String(message.text));
             EXPECT_LE(metrics.horizontalAdvance(text), BoardGeometry::MessageRect.width()) << qPrintable(text);
+            game->board().DrawMessage(message);
+            const QImage line = game->board().offscreen().toImage().copy(BoardGeometry::MessageRect);
+            const QRgb background = line.pixel(0, 0);
+            QRect ink;
+            for (int y = 0; y < line.height(); ++y)
+                for (int x = 0; x < line.width(); ++x)
+                    if (line.pixel(x, y) != background)
+                        ink |= QRect(x, y, 1, 1);
+            EXPECT_TRUE(line.rect().adjusted(1, 1, -1, -1).contains(ink) && ink.height() > 16)
+                << qPrintable(text) << " inked " << ink.x() << ',' << ink.y() << ' ' << ink.width() << 'x' << ink.height();
         }
     }
 }
