@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "BoardView.h"
 #include "GameForms.h"
 #include "GameRandom.h"
 #include "GameState.h"
@@ -29,7 +30,7 @@ double PeakKib()
 void AtZoom(TSys& sys, int zoom)
 {
     sys.SetZoom(zoom);
-    if (sys.zoom() != zoom)
+    if (sys.board().zoom() != zoom)
         qFatal("the offscreen screen does not hold the board at %d00 %%", zoom);
     QCoreApplication::processEvents();
 }
@@ -50,7 +51,7 @@ void Cells(benchmark::State& state, TSys& sys, int zoom, bool wholeField)
     for (auto _ : state) {
         for (const int32_t i : cells)
             field.SetCell(i, field.Cell(i));
-        sys.DrawChangedCells(false);
+        sys.board().DrawChangedCells(false);
         QCoreApplication::processEvents();
     }
     state.counters["peak_kib"] = PeakKib();
@@ -72,7 +73,7 @@ void Message(benchmark::State& state, TSys& sys, int zoom)
 {
     AtZoom(sys, zoom);
     for (auto _ : state) {
-        sys.DrawMessage(QStringLiteral("H a t  T r i c k !!!"), QColor(255, 255, 128));
+        sys.board().DrawMessage(QStringLiteral("H a t  T r i c k !!!"), QColor(255, 255, 128));
         QCoreApplication::processEvents();
     }
     state.counters["peak_kib"] = PeakKib();

@@ -41,7 +41,7 @@ struct Bench {
         const auto list = field.Neighbours(from);
         for (size_t i = 0; i < list.size(); ++i) {
             const int32_t c = list[(i + static_cast<size_t>(player.totalMoves())) % list.size()];
-            if (Rules::MayEnter(field, from, c, player.cycleMoves(), field.Cell(c).enemy >= 0))
+            if (Rules::MayEnter(field.pattern(), from, c, player.cycleMoves(), field.Cell(c).enemy >= 0))
                 return c;
         }
         return from;

@@ -4,17 +4,17 @@
 
 namespace Aim {
 
-BoardSquare Centre(const FieldCell& cell)
+BoardSquare Centre(const CellRect& cell)
 {
     return {(cell.left + cell.right - 1) / 2, (cell.top + cell.bottom - 1) / 2};
 }
 
-BoardSquare ClampInto(const FieldCell& cell, BoardSquare square)
+BoardSquare ClampInto(const CellRect& cell, BoardSquare square)
 {
     return {std::clamp(square.column, cell.left, cell.right - 1), std::clamp(square.row, cell.top, cell.bottom - 1)};
 }
 
-std::optional<BoardSquare> LookedAt(const FieldCell& cell, BoardSquare aim, Heading heading)
+std::optional<BoardSquare> LookedAt(const CellRect& cell, BoardSquare aim, Heading heading)
 {
     BoardSquare square = aim;
     switch (heading) {
@@ -33,7 +33,7 @@ std::optional<BoardSquare> LookedAt(const FieldCell& cell, BoardSquare aim, Head
         square.column = cell.right;
         break;
     }
-    if (square.column < 0 || square.column >= GameField::Columns || square.row < 0 || square.row >= GameField::Rows)
+    if (square.column < 0 || square.column >= GamePattern::Columns || square.row < 0 || square.row >= GamePattern::Rows)
         return std::nullopt;
     return square;
 }

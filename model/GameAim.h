@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Gamefield.h"
+#include "GamePattern.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,11 +23,11 @@ enum class Heading : int32_t { InPlace, Up, Down, Left, Right };
 namespace Aim {
 
 // The middle of a cell, rounded toward the top left.
-BoardSquare Centre(const FieldCell& cell);
+BoardSquare Centre(const CellRect& cell);
 // The square of the cell nearest to the given one: the square itself when it lies inside.
-BoardSquare ClampInto(const FieldCell& cell, BoardSquare square);
+BoardSquare ClampInto(const CellRect& cell, BoardSquare square);
 // The square a key looks at from the cell with the given aim (assumed inside the cell);
 // none when it lies off the board.
-std::optional<BoardSquare> LookedAt(const FieldCell& cell, BoardSquare aim, Heading heading);
+std::optional<BoardSquare> LookedAt(const CellRect& cell, BoardSquare aim, Heading heading);
 
 } // namespace Aim

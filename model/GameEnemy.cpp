@@ -104,7 +104,7 @@ public:
     {
     }
 
-    const GameField& field() const { return links.field; }
+    const GamePattern& pattern() const { return links.field.pattern(); }
     int32_t playerCell() const { return links.player.cellIndex(); }
     bool EnemyOn(int32_t cell) const { return links.field.Cell(cell).enemy >= 0; }
     void MoveEnemy(int32_t from, int32_t to)

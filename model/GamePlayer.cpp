@@ -36,7 +36,7 @@ void GamePlayer::ChangeState(GameState state)
         record.unvisited = -1;
         field.SetCell(c, record);
         m_cellIndex = c;
-        m_aim = Aim::Centre(record);
+        m_aim = Aim::Centre(field.pattern().Rect(c));
         m_cycleMoves = 0;
         m_totalMoves = 0;
     } else if (state == GameState::Cleared || state == GameState::Gameover) {
@@ -77,7 +77,7 @@ public:
     {
     }
 
-    const GameField& field() const { return links.field; }
+    const GamePattern& pattern() const { return links.field.pattern(); }
     int32_t playerCell() const { return player.m_cellIndex; }
     int32_t cycleMoves() const { return player.m_cycleMoves; }
     bool EnemyOn(int32_t cell) const { return links.field.Cell(cell).enemy >= 0; }
@@ -132,10 +132,10 @@ void GamePlayer::Restore(const GamePosition& position)
 
 BoardSquare GamePlayer::aim() const
 {
-    return Aim::ClampInto(links.field.Cell(m_cellIndex), m_aim);
+    return Aim::ClampInto(links.field.pattern().Rect(m_cellIndex), m_aim);
 }
 
 std::optional<BoardSquare> GamePlayer::LookAt(Heading heading) const
 {
-    return Aim::LookedAt(links.field.Cell(m_cellIndex), aim(), heading);
+    return Aim::LookedAt(links.field.pattern().Rect(m_cellIndex), aim(), heading);
 }

@@ -6,27 +6,26 @@
 
 namespace Rules {
 
-bool MayEnter(const GameField& field, int32_t from, int32_t target, int32_t cycleMoves, bool enemyThere)
+bool MayEnter(const GamePattern& pattern, int32_t from, int32_t target, int32_t cycleMoves, bool enemyThere)
 {
-    const FieldCell& cell = field.Cell(target);
-    if (enemyThere || cell.obstacle >= 0)
+    if (enemyThere || pattern.Obstacle(target))
         return false;
-    if (cycleMoves + 1 == ChaseMove && cell.trap >= 0)
+    if (cycleMoves + 1 == ChaseMove && pattern.Trap(target))
         return false;
-    return target == from || field.IsNeighbour(target, from);
+    return target == from || pattern.IsNeighbour(target, from);
 }
 
-bool Catches(const GameField& field, int32_t playerCell, int32_t enemyCell)
+bool Catches(const GamePattern& pattern, int32_t playerCell, int32_t enemyCell)
 {
-    return field.IsNeighbour(playerCell, enemyCell);
+    return pattern.IsNeighbour(playerCell, enemyCell);
 }
 
-int32_t ChaseAim(const GameField& field, int32_t playerCell, int32_t enemyCell)
+int32_t ChaseAim(const GamePattern& pattern, int32_t playerCell, int32_t enemyCell)
 {
-    const BoardSquare centre = Aim::Centre(field.Cell(playerCell));
-    const FieldCell& enemy = field.Cell(enemyCell);
-    return field.Grid(std::clamp(centre.column, enemy.left - 1, enemy.right),
-                      std::clamp(centre.row, enemy.top - 1, enemy.bottom));
+    const BoardSquare centre = Aim::Centre(pattern.Rect(playerCell));
+    const CellRect& enemy = pattern.Rect(enemyCell);
+    return pattern.Grid(std::clamp(centre.column, enemy.left - 1, enemy.right),
+                        std::clamp(centre.row, enemy.top - 1, enemy.bottom));
 }
 
 } // namespace Rules

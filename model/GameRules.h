@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameState.h"
-#include "Gamefield.h"
+#include "GamePattern.h"
 #include "MoveReport.h"
 
 #include <cstdint>
@@ -9,10 +9,10 @@
 
 // The rules of a move and of a chase, stated once. The pieces apply them to the field's
 // records; the solver applies them to positions of its own. A board hands the rules what
-// they ask and carries out what they decide; the field lends the shape of the pattern.
+// they ask and carries out what they decide; the pattern is the board's to lend.
 //
 // A board for Move offers:
-//   const GameField& field() const;      the pattern's cells, neighbours and grid
+//   const GamePattern& pattern() const;  the pattern's cells, neighbours and grid
 //   int32_t playerCell() const;          where the player stands
 //   int32_t cycleMoves() const;          moves made since the enemies last moved
 //   bool EnemyOn(int32_t cell) const;
@@ -22,7 +22,7 @@
 //   void EndCycle();                     the cycle of moves starts again
 //   void Chase();                        the enemies are due to move (a board that plays
 //                                        the chase itself may leave it to later)
-// A board for ChaseInOrder offers field(), playerCell(), EnemyOn(cell) and
+// A board for ChaseInOrder offers pattern(), playerCell(), EnemyOn(cell) and
 //   void MoveEnemy(int32_t from, int32_t to);
 namespace Rules {
 
@@ -42,22 +42,22 @@ constexpr bool HatTrick(int32_t run)
 
 // Whether the player's next move may end on the target: its own cell or an edge-sharing
 // neighbour, no obstacle, no enemy, and no trap for the move the enemies follow.
-bool MayEnter(const GameField& field, int32_t from, int32_t target, int32_t cycleMoves, bool enemyThere);
+bool MayEnter(const GamePattern& pattern, int32_t from, int32_t target, int32_t cycleMoves, bool enemyThere);
 
 // Whether an enemy on a cell that shares an edge with the player's catches it.
-bool Catches(const GameField& field, int32_t playerCell, int32_t enemyCell);
+bool Catches(const GamePattern& pattern, int32_t playerCell, int32_t enemyCell);
 
 // The cell an enemy heads for: the one covering the square nearest to the centre of the
 // player's cell in the ring of squares just around the enemy's own cell.
-int32_t ChaseAim(const GameField& field, int32_t playerCell, int32_t enemyCell);
+int32_t ChaseAim(const GamePattern& pattern, int32_t playerCell, int32_t enemyCell);
 
 // A click on a cell. Clearing wins even when the same move ends next to an enemy; at the
 // chase move an enemy next to the player catches it before anything moves.
 template <typename Board>
 MoveResult Move(Board& board, int32_t cell)
 {
-    const GameField& field = board.field();
-    if (!MayEnter(field, board.playerCell(), cell, board.cycleMoves(), board.EnemyOn(cell)))
+    const GamePattern& pattern = board.pattern();
+    if (!MayEnter(pattern, board.playerCell(), cell, board.cycleMoves(), board.EnemyOn(cell)))
         return MoveResult::Refused;
     board.PlacePlayer(cell);
     if (!board.HasUnvisited())
@@ -66,7 +66,7 @@ MoveResult Move(Board& board, int32_t cell)
         return MoveResult::Made;
     board.EndCycle();
     for (const int32_t enemyCell : board.enemyCells()) {
-        if (Catches(field, board.playerCell(), enemyCell))
+        if (Catches(pattern, board.playerCell(), enemyCell))
             return MoveResult::Caught;
     }
     board.Chase();
@@ -79,9 +79,9 @@ MoveResult Move(Board& board, int32_t cell)
 template <typename Board>
 void ChaseInOrder(Board& board, std::span<int32_t> order)
 {
-    const GameField& field = board.field();
+    const GamePattern& pattern = board.pattern();
     for (int32_t& own : order) {
-        int32_t aim = ChaseAim(field, board.playerCell(), own);
+        int32_t aim = ChaseAim(pattern, board.playerCell(), own);
         if (aim == board.playerCell() || board.EnemyOn(aim))
             aim = own;
         board.MoveEnemy(own, aim);

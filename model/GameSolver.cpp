@@ -2,6 +2,7 @@
 
 #include "GameAim.h"
 #include "GameRules.h"
+#include "Gamefield.h"
 #include "SolverPosition.h"
 #include "SolverTable.h"
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <numeric>
 #include <span>
+#include <utility>
 #include <vector>
 
 // How the solver works. It first settles whether the position can be cleared at all, then
@@ -53,10 +55,10 @@ constexpr int32_t Apart = 1 << 20;
 
 class GameSolver::Prover {
 public:
-    Prover(const GameField& field, int32_t enemies)
+    Prover(const GamePattern& pattern, int32_t enemies)
         : enemies(enemies)
-        , field(field)
-        , cells(field.option().cell)
+        , pattern(pattern)
+        , cells(pattern.cellCount())
         , outcomesByDepth(Scratch + 1)
     {
         // How far apart two cells' middles lie, to try first the moves that keep away from
@@ -64,13 +66,13 @@ public:
         distance.resize(static_cast<size_t>(cells * cells));
         for (int32_t a = 0; a < cells; ++a) {
             for (int32_t b = 0; b < cells; ++b) {
-                const BoardSquare p = Aim::Centre(field.Cell(a));
-                const BoardSquare q = Aim::Centre(field.Cell(b));
+                const BoardSquare p = Aim::Centre(pattern.Rect(a));
+                const BoardSquare q = Aim::Centre(pattern.Rect(b));
                 distance[a * cells + b] = std::abs(p.column - q.column) + std::abs(p.row - q.row);
             }
         }
         for (int32_t cell = 0; cell < cells; ++cell) {
-            for (const int32_t next : field.Neighbours(cell))
+            for (const int32_t next : pattern.Neighbours(cell))
                 ways[cell] |= Bit(next);
         }
         // The fewest moves from one cell to another around the obstacles.
@@ -79,9 +81,9 @@ public:
             std::vector<int32_t> queue{from};
             steps[from * cells + from] = 0;
             for (size_t i = 0; i < queue.size(); ++i) {
-                for (const int32_t next : field.Neighbours(queue[i])) {
+                for (const int32_t next : pattern.Neighbours(queue[i])) {
                     int32_t& s = steps[from * cells + next];
-                    if (s == Apart && field.Cell(next).obstacle < 0) {
+                    if (s == Apart && !pattern.Obstacle(next)) {
                         s = steps[from * cells + queue[i]] + 1;
                         queue.push_back(next);
                     }
@@ -360,7 +362,7 @@ private:
         std::array<Candidate, MaxCells + 1> candidates;
         int32_t count = 0;
         candidates[count++] = {node.player, Rank(node, node.player)};
-        for (const int32_t cell : field.Neighbours(node.player))
+        for (const int32_t cell : pattern.Neighbours(node.player))
             candidates[count++] = {cell, Rank(node, cell)};
         for (int32_t i = 0; i < count; ++i) {
             if (candidates[i].cell == first)
@@ -373,7 +375,7 @@ private:
         }
         for (int32_t i = 0; i < count; ++i) {
             Node next = node;
-            NodeBoard board(field, next);
+            NodeBoard board(pattern, next);
             const Rules::MoveResult result = Rules::Move(board, candidates[i].cell);
             // A move the enemies follow goes on as any other; the flag tells it apart.
             const bool chase = result == Rules::MoveResult::Chased;
@@ -397,7 +399,7 @@ private:
             Node next = node;
             for (int32_t i = 0; i < node.count; ++i)
                 next.enemies[i] = node.enemies[order[i]];
-            NodeBoard board(field, next);
+            NodeBoard board(pattern, next);
             Rules::ChaseInOrder(board, std::span<int32_t>(next.enemies.data(), static_cast<size_t>(next.count)));
             next.ordered = false;
             std::sort(next.enemies.begin(), next.enemies.begin() + next.count);
@@ -414,7 +416,7 @@ private:
     {
         std::array<int32_t, MaxEnemies> aims{};
         for (int32_t i = 0; i < node.count; ++i)
-            aims[i] = Rules::ChaseAim(field, node.player, node.enemies[i]);
+            aims[i] = Rules::ChaseAim(pattern, node.player, node.enemies[i]);
         std::array<bool, MaxEnemies> tied{};
         for (int32_t i = 0; i < node.count; ++i) {
             for (int32_t j = 0; j < node.count; ++j) {
@@ -440,7 +442,7 @@ private:
         const int32_t away = 64 - nearest;
         if (node.toVisit & Bit(cell)) {
             int32_t ways = 0;
-            for (const int32_t next : field.Neighbours(cell))
+            for (const int32_t next : pattern.Neighbours(cell))
                 ways += (node.toVisit & Bit(next)) != 0;
             return ways * 128 + away;
         }
@@ -571,7 +573,7 @@ private:
     // The outcome list of the check, apart from those of the line.
     static constexpr int32_t Scratch = MaxDepth + 1;
 
-    const GameField& field;
+    const GamePattern& pattern;
     const int32_t cells;
     // The positions after each distinct chase, one list per depth of the line.
     std::vector<Outcomes> outcomesByDepth;
@@ -591,17 +593,22 @@ private:
     std::size_t peakBytes = 0;
 };
 
-GameSolver::GameSolver(const GameField& pattern)
+GameSolver::GameSolver(std::shared_ptr<const GamePattern> pattern)
+    : m_pattern(std::move(pattern))
 {
-    m_game.field().CopyPattern(pattern);
+}
+
+GameSolver::GameSolver(const GameField& field)
+    : GameSolver(field.sharedPattern())
+{
 }
 
 GameSolver::~GameSolver() = default;
 
 SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& limits)
 {
-    const GameField& field = m_game.field();
-    const int32_t cells = field.option().cell;
+    const GamePattern& pattern = *m_pattern;
+    const int32_t cells = pattern.cellCount();
     if (cells > MaxCells || from.enemies.size() > static_cast<size_t>(MaxEnemies)
         || from.unvisited.size() != static_cast<size_t>(cells))
         return {};
@@ -619,6 +626,6 @@ SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& lim
         return {.verdict = Verdict::Clearable, .move = from.player, .par = 0, .parProved = true};
     // What the prover knows holds for this pattern with this many enemies.
     if (!m_prover || m_prover->enemies != root.count)
-        m_prover = std::make_unique<Prover>(field, root.count);
+        m_prover = std::make_unique<Prover>(pattern, root.count);
     return m_prover->Run(root, limits);
 }

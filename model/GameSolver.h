@@ -1,9 +1,7 @@
 #pragma once
 
-#include "Game.h"
+#include "GamePattern.h"
 #include "GamePosition.h"
-#include "GameRandom.h"
-#include "StatusOption.h"
 
 #include <atomic>
 #include <chrono>
@@ -11,6 +9,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+
+class GameField;
 
 // What a search proved of a position. A position is surely clearable when some way of
 // playing clears the pattern whatever order the enemies take at every chase after the
@@ -53,8 +53,10 @@ struct SolverResult {
 // position it already knows to clear in fewer moves.
 class GameSolver {
 public:
-    // The pattern is copied: cells, neighbours, obstacles and traps.
-    explicit GameSolver(const GameField& pattern);
+    // Keeps the pattern: cells, neighbours, obstacles and traps.
+    explicit GameSolver(std::shared_ptr<const GamePattern> pattern);
+    // Keeps the field's pattern as dealt now.
+    explicit GameSolver(const GameField& field);
     ~GameSolver();
 
     GameSolver(const GameSolver&) = delete;
@@ -65,9 +67,6 @@ public:
 private:
     class Prover;
 
-    // A game of the solver's own that holds the copy; nothing in it draws.
-    GameRandom m_random{0};
-    StatusOption m_status;
-    Game m_game{m_random, m_status};
+    std::shared_ptr<const GamePattern> m_pattern;
     std::unique_ptr<Prover> m_prover;
 };

@@ -43,14 +43,10 @@ void GameField::SetOption(const FieldOption& value)
 
     const auto n = static_cast<size_t>(m_option.cell);
     m_cells.assign(n, FieldCell{});
-    m_neighbourCounts.assign(n, 0);
-    m_neighbours.assign(n, std::vector<int32_t>(n, 0));
+    m_pattern.reset();
     m_changedCount = 0;
     m_changed.assign(n, 0);
     m_changedFlags.assign(n, 0);
-    // The old pattern is gone; keep every square naming a cell that exists.
-    for (auto& column : m_grid)
-        column.fill(0);
 }
 
 void GameField::ChangeState(GameState state)
@@ -67,13 +63,15 @@ void GameField::Generate()
 {
     ClearChanged();
     Partition();
+    // The attempts move only the obstacles and traps, so they all walk the one shape.
+    const std::shared_ptr<const GamePattern> shape = sharedPattern();
     for (int32_t attempt = 0;; ++attempt) {
         if (attempt == MaxPlacements) {
-            PlaceConnected();
+            PlaceConnected(*shape);
             return;
         }
         PlaceObstaclesAndTraps();
-        if (CheckReachable())
+        if (Reachable(*shape))
             return;
     }
 }
@@ -98,7 +96,12 @@ void GameField::SetCell(int32_t cell, const FieldCell& record)
         m_changedFlags[cell] = 1;
         m_changed[m_changedCount++] = cell;
     }
-    m_cells[cell] = record;
+    // The pieces never touch these words; a board marked by hand does.
+    FieldCell& old = m_cells[cell];
+    if (record.obstacle != old.obstacle || record.trap != old.trap || record.left != old.left
+        || record.top != old.top || record.right != old.right || record.bottom != old.bottom)
+        m_pattern.reset();
+    old = record;
 }
 
 std::span<const int32_t> GameField::Changed() const
@@ -118,21 +121,28 @@ int32_t GameField::RandomCell()
     return links.random.Below(m_option.cell);
 }
 
-bool GameField::IsNeighbour(int32_t cell, int32_t other) const
-{
-    const auto list = Neighbours(cell);
-    return std::find(list.begin(), list.end(), other) != list.end();
-}
-
 bool GameField::HasUnvisited() const
 {
     return std::any_of(m_cells.begin(), m_cells.end(),
                        [](const FieldCell& c) { return c.unvisited >= 0; });
 }
 
-std::span<const int32_t> GameField::Neighbours(int32_t cell) const
+const GamePattern& GameField::pattern() const
 {
-    return {m_neighbours[cell].data(), static_cast<size_t>(m_neighbourCounts[cell])};
+    if (!m_pattern) {
+        std::vector<GamePattern::Cell> cells;
+        cells.reserve(m_cells.size());
+        for (const FieldCell& c : m_cells)
+            cells.push_back({{c.left, c.top, c.right, c.bottom}, c.obstacle >= 0, c.trap >= 0});
+        m_pattern = std::make_shared<const GamePattern>(std::move(cells));
+    }
+    return *m_pattern;
+}
+
+std::shared_ptr<const GamePattern> GameField::sharedPattern() const
+{
+    pattern();
+    return m_pattern;
 }
 
 void GameField::Partition()
@@ -193,57 +203,14 @@ void GameField::Partition()
 
 void GameField::InstallRectangles(std::span<const CellRect> rects)
 {
-    const int32_t n = m_option.cell;
-    for (int32_t i = 0; i < n; ++i) {
+    for (int32_t i = 0; i < m_option.cell; ++i) {
         FieldCell& c = m_cells[i];
         c.left = rects[i].left;
         c.top = rects[i].top;
         c.right = rects[i].right;
         c.bottom = rects[i].bottom;
-        for (int32_t x = c.left; x < c.right; ++x)
-            for (int32_t y = c.top; y < c.bottom; ++y)
-                m_grid[x][y] = i;
     }
-
-    std::fill(m_neighbourCounts.begin(), m_neighbourCounts.end(), 0);
-    for (int32_t j = 0; j < n; ++j) {
-        const FieldCell& c = m_cells[j];
-        if (c.top > 0)
-            AppendRow(j, c.top - 1, c.left, c.right);
-        if (c.bottom < Rows)
-            AppendRow(j, c.bottom, c.left, c.right);
-        if (c.left > 0)
-            AppendColumn(j, c.left - 1, c.top, c.bottom);
-        if (c.right < Columns)
-            AppendColumn(j, c.right, c.top, c.bottom);
-    }
-}
-
-void GameField::CopyPattern(const GameField& other)
-{
-    SetOption(other.m_option);
-    m_cells = other.m_cells;
-    m_grid = other.m_grid;
-    m_neighbourCounts = other.m_neighbourCounts;
-    m_neighbours = other.m_neighbours;
-}
-
-void GameField::AppendRow(int32_t cell, int32_t y, int32_t left, int32_t right)
-{
-    for (int32_t x = left; x < right;) {
-        const int32_t other = m_grid[x][y];
-        m_neighbours[cell][m_neighbourCounts[cell]++] = other;
-        x = m_cells[other].right;
-    }
-}
-
-void GameField::AppendColumn(int32_t cell, int32_t x, int32_t top, int32_t bottom)
-{
-    for (int32_t y = top; y < bottom;) {
-        const int32_t other = m_grid[x][y];
-        m_neighbours[cell][m_neighbourCounts[cell]++] = other;
-        y = m_cells[other].bottom;
-    }
+    m_pattern.reset();
 }
 
 void GameField::PlaceObstaclesAndTraps()
@@ -276,12 +243,13 @@ void GameField::MarkObstaclesAndTraps(std::span<const int32_t> order)
         (i < obstacles ? c.obstacle : c.trap) = 0;
         c.unvisited = -1;
     }
+    m_pattern.reset();
 }
 
 // The fallback when drawn placements keep failing: the ordinary cells become one
 // patch grown breadth first from a random cell, so the player can clear the pattern
 // over ordinary cells alone; the cells found last become the obstacles and traps.
-void GameField::PlaceConnected()
+void GameField::PlaceConnected(const GamePattern& shape)
 {
     const int32_t n = m_option.cell;
     std::vector<int32_t> order;
@@ -291,7 +259,7 @@ void GameField::PlaceConnected()
     seen[start] = true;
     order.push_back(start);
     for (size_t i = 0; i < order.size(); ++i) {
-        for (const int32_t next : Neighbours(order[i])) {
+        for (const int32_t next : shape.Neighbours(order[i])) {
             if (!seen[next]) {
                 seen[next] = true;
                 order.push_back(next);
@@ -304,11 +272,18 @@ void GameField::PlaceConnected()
 
 bool GameField::CheckReachable() const
 {
+    return Reachable(pattern());
+}
+
+// The walk reads the obstacles and traps from the records, so a shape made before the
+// latest placement serves.
+bool GameField::Reachable(const GamePattern& shape) const
+{
     const int32_t n = m_option.cell;
     std::vector<bool> reached(static_cast<size_t>(n), false);
     for (int32_t i = 0; i < n; ++i) {
         if (m_cells[i].unvisited >= 0) {
-            ReachWalk(i, 0, reached);
+            ReachWalk(shape, i, 0, reached);
             break;
         }
     }
@@ -323,7 +298,7 @@ bool GameField::CheckReachable() const
 // the enemies follow must not end on a trap, and the walk goes no further. It marks a cell
 // when it is entered and never enters it again, so a cell first met at the chase move
 // after an ordinary cell stays unexpanded even if a shorter way exists.
-void GameField::ReachWalk(int32_t cell, int32_t steps, std::vector<bool>& reached) const
+void GameField::ReachWalk(const GamePattern& shape, int32_t cell, int32_t steps, std::vector<bool>& reached) const
 {
     reached[cell] = true;
     int32_t s = steps + 1;
@@ -331,11 +306,11 @@ void GameField::ReachWalk(int32_t cell, int32_t steps, std::vector<bool>& reache
         return;
     if (m_cells[cell].unvisited >= 0)
         s = 0;
-    for (const int32_t next : Neighbours(cell)) {
+    for (const int32_t next : shape.Neighbours(cell)) {
         if (reached[next] || m_cells[next].obstacle >= 0)
             continue;
         if (s + 1 == Rules::ChaseMove && m_cells[next].trap >= 0)
             continue;
-        ReachWalk(next, s, reached);
+        ReachWalk(shape, next, s, reached);
     }
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "GameLinks.h"
+#include "GamePattern.h"
 #include "GameState.h"
 #include "SettingTable.h"
 
-#include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -33,12 +34,12 @@ struct FieldOption {
     bool operator==(const FieldOption&) const = default;
 };
 
-// The 18 x 13 board cut into rectangular cells, with the cell records, the
-// neighbour lists and the list of cells written since the last redraw.
+// The 18 x 13 board cut into rectangular cells: the cell records, the pattern they make
+// and the list of cells written since the last redraw.
 class GameField {
 public:
-    static constexpr int32_t Columns = 18;
-    static constexpr int32_t Rows = 13;
+    static constexpr int32_t Columns = GamePattern::Columns;
+    static constexpr int32_t Rows = GamePattern::Rows;
 
     explicit GameField(const GameLinks& links);
     virtual ~GameField();
@@ -61,26 +62,23 @@ public:
     void ClearChanged();
 
     int32_t RandomCell();
-    bool IsNeighbour(int32_t cell, int32_t other) const;
     bool HasUnvisited() const;
 
-    int32_t Grid(int32_t x, int32_t y) const { return m_grid[x][y]; }
-    std::span<const int32_t> Neighbours(int32_t cell) const;
+    // The pattern the records make now, made afresh on the first read after its
+    // rectangles, obstacles or traps change. The shared one outlives the field's next deal.
+    const GamePattern& pattern() const;
+    std::shared_ptr<const GamePattern> sharedPattern() const;
 
-    struct CellRect {
-        int32_t left = 0;
-        int32_t top = 0;
-        int32_t right = 0;
-        int32_t bottom = 0;
-    };
+    // The pattern's answers, for those who hold the field.
+    bool IsNeighbour(int32_t cell, int32_t other) const { return pattern().IsNeighbour(cell, other); }
+    int32_t Grid(int32_t x, int32_t y) const { return pattern().Grid(x, y); }
+    std::span<const int32_t> Neighbours(int32_t cell) const { return pattern().Neighbours(cell); }
+
+    using CellRect = ::CellRect;
 
     // A board laid out by hand instead of by a random partition: gives the cells these
-    // rectangles (one per cell, covering the board without overlap), then fills the grid
-    // and builds the neighbour lists from them.
+    // rectangles, one per cell, covering the board without overlap.
     void InstallRectangles(std::span<const CellRect> rects);
-    // Takes another field's pattern whole: cells with their marks, grid and neighbours. For
-    // a solver that searches a copy while the game goes on.
-    void CopyPattern(const GameField& other);
     // Whether a walk from the first cell to visit, over the steps a player could take,
     // reaches every other cell to visit.
     bool CheckReachable() const;
@@ -89,17 +87,14 @@ private:
     void Partition();
     void PlaceObstaclesAndTraps();
     void MarkObstaclesAndTraps(std::span<const int32_t> order);
-    void PlaceConnected();
-    void ReachWalk(int32_t cell, int32_t steps, std::vector<bool>& reached) const;
-    void AppendRow(int32_t cell, int32_t y, int32_t left, int32_t right);
-    void AppendColumn(int32_t cell, int32_t x, int32_t top, int32_t bottom);
+    void PlaceConnected(const GamePattern& shape);
+    bool Reachable(const GamePattern& shape) const;
+    void ReachWalk(const GamePattern& shape, int32_t cell, int32_t steps, std::vector<bool>& reached) const;
 
     const GameLinks& links;
     FieldOption m_option;
     std::vector<FieldCell> m_cells;
-    std::array<std::array<int32_t, Rows>, Columns> m_grid{};
-    std::vector<int32_t> m_neighbourCounts;
-    std::vector<std::vector<int32_t>> m_neighbours;
+    mutable std::shared_ptr<const GamePattern> m_pattern;
     int32_t m_changedCount = 0;
     std::vector<int32_t> m_changed;
     std::vector<uint8_t> m_changedFlags;

@@ -93,14 +93,14 @@ struct Node {
 // The rules' view of a search position.
 class NodeBoard {
 public:
-    NodeBoard(const GameField& field, Node& node)
-        : m_field(field)
+    NodeBoard(const GamePattern& pattern, Node& node)
+        : m_pattern(pattern)
         , node(node)
         , enemyMask(node.EnemyMask())
     {
     }
 
-    const GameField& field() const { return m_field; }
+    const GamePattern& pattern() const { return m_pattern; }
     int32_t playerCell() const { return node.player; }
     int32_t cycleMoves() const { return node.cycle; }
     bool EnemyOn(int32_t cell) const { return (enemyMask & Bit(cell)) != 0; }
@@ -119,7 +119,7 @@ public:
     void MoveEnemy(int32_t from, int32_t to) { enemyMask = (enemyMask & ~Bit(from)) | Bit(to); }
 
 private:
-    const GameField& m_field;
+    const GamePattern& m_pattern;
     Node& node;
     uint64_t enemyMask;
 };

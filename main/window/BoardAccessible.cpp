@@ -1,14 +1,17 @@
 #include "BoardAccessible.h"
 
 #include "BoardGeometry.h"
+#include "BoardReading.h"
 #include "BoardSpeech.h"
+#include "Gamefield.h"
+#include "Gameparts.h"
 #include "MoveReport.h"
-#include "Tsys.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QPointer>
+#include <QWidget>
 
 #include <algorithm>
 #include <optional>
@@ -25,7 +28,7 @@ class MessagePart;
 // go with it; the cells are made when first asked for and stay for the cell index.
 class ClientAccessible : public QAccessibleWidget {
 public:
-    ClientAccessible(QWidget* client, TSys& sys);
+    ClientAccessible(QWidget* client, const BoardReading& board);
     ~ClientAccessible() override;
 
     int childCount() const override { return 2; }
@@ -45,12 +48,12 @@ public:
     QAccessibleInterface* Board() const;
     // Between the board's bitmap pixels and the screen's, through the zoom.
     QRect OnScreen(const QRect& area) const;
-    QPoint FromScreen(QPoint pixel) const { return BoardGeometry::InBitmap(widget()->mapFromGlobal(pixel), sys.zoom()); }
+    QPoint FromScreen(QPoint pixel) const { return BoardGeometry::InBitmap(widget()->mapFromGlobal(pixel), board.zoom()); }
     bool HasFocus() const { return widget()->hasFocus(); }
-    const TSys& game() const { return sys; }
+    const BoardReading& reading() const { return board; }
 
-    // The move just made, taken back or made again; none when the game entered a state.
-    void Announce(const MoveReport* move);
+    void AnnounceMove(const MoveReport& move);
+    void AnnounceState();
     void SendFocus();
 
 private:
@@ -63,8 +66,13 @@ private:
         std::vector<int32_t> enemies;
     };
 
-    TSys& sys;
-    BoardPart* board = nullptr;
+    std::vector<int32_t> Enemies() const;
+    Told Snapshot() const;
+    void Tell(const BoardSpeech::News& next);
+    void TellCells(const Told& before, const Told& now);
+
+    const BoardReading& board;
+    BoardPart* table = nullptr;
     MessagePart* message = nullptr;
     mutable std::vector<CellPart*> cells;
     QPointer<QObject> focusEcho;
@@ -111,7 +119,7 @@ public:
     QAccessibleInterface* parent() const override { return &client; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? BoardSpeech::Unspaced(client.game().message()) : QString();
+        return t == QAccessible::Name ? BoardSpeech::Unspaced(client.reading().message()) : QString();
     }
     QRect rect() const override { return client.OnScreen(BoardGeometry::MessageRect); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
@@ -163,7 +171,7 @@ public:
     {
         if (childCount() == 0 || row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
             return nullptr;
-        return client.Cell(client.game().field().Grid(column, row));
+        return client.Cell(client.reading().field().Grid(column, row));
     }
     int rowCount() const override { return childCount() > 0 ? GameField::Rows : 0; }
     int columnCount() const override { return childCount() > 0 ? GameField::Columns : 0; }
@@ -232,7 +240,7 @@ public:
     const int32_t index;
 
 private:
-    const FieldCell& Record() const { return client.game().field().Cell(index); }
+    const FieldCell& Record() const { return client.reading().field().Cell(index); }
 };
 
 int BoardPart::indexOfChild(const QAccessibleInterface* child) const
@@ -266,14 +274,14 @@ public:
     }
 };
 
-ClientAccessible::ClientAccessible(QWidget* client, TSys& sys)
+ClientAccessible::ClientAccessible(QWidget* client, const BoardReading& board)
     : QAccessibleWidget(client, QAccessible::Client)
-    , sys(sys)
-    , board(new BoardPart(*this))
+    , board(board)
+    , table(new BoardPart(*this))
     , message(new MessagePart(*this))
     , focusEcho(new FocusEcho(client))
 {
-    QAccessible::registerAccessibleInterface(board);
+    QAccessible::registerAccessibleInterface(table);
     QAccessible::registerAccessibleInterface(message);
 }
 
@@ -282,36 +290,36 @@ ClientAccessible::~ClientAccessible()
     delete focusEcho;
     for (CellPart* cell : cells)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell));
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(board));
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(table));
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(message));
 }
 
 QAccessibleInterface* ClientAccessible::child(int index) const
 {
     if (index == 0)
-        return board;
+        return table;
     return index == 1 ? message : nullptr;
 }
 
 int ClientAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    if (child == board)
+    if (child == table)
         return 0;
     return child == message ? 1 : -1;
 }
 
 QAccessibleInterface* ClientAccessible::childAt(int x, int y) const
 {
-    if (board->rect().contains(x, y))
-        return board;
+    if (table->rect().contains(x, y))
+        return table;
     return message->rect().contains(x, y) ? message : nullptr;
 }
 
 int32_t ClientAccessible::CellsShown() const
 {
     // The player stands on a cell whenever a pattern is on the board.
-    const GameField& field = sys.field();
-    const int32_t player = sys.player().cellIndex();
+    const GameField& field = board.field();
+    const int32_t player = board.player().cellIndex();
     return player < field.option().cell && field.Cell(player).player >= 0 ? field.option().cell : 0;
 }
 
@@ -328,15 +336,15 @@ QAccessibleInterface* ClientAccessible::Cell(int32_t index) const
 QString ClientAccessible::CellName(int32_t index) const
 {
     if (FocusedCell() == index)
-        return BoardSpeech::Report(sys, news);
-    return BoardSpeech::CellName(sys.field().Cell(index));
+        return BoardSpeech::Report(board, news);
+    return BoardSpeech::CellName(board.field().Cell(index));
 }
 
 std::optional<int32_t> ClientAccessible::FocusedCell() const
 {
     if (CellsShown() == 0)
         return std::nullopt;
-    return sys.player().cellIndex();
+    return board.player().cellIndex();
 }
 
 QAccessibleInterface* ClientAccessible::Target() const
@@ -347,40 +355,74 @@ QAccessibleInterface* ClientAccessible::Target() const
 
 QAccessibleInterface* ClientAccessible::Board() const
 {
-    return board;
+    return table;
 }
 
 QRect ClientAccessible::OnScreen(const QRect& area) const
 {
-    return BoardGeometry::OnClient(area, sys.zoom()).translated(widget()->mapToGlobal(QPoint(0, 0)));
+    return BoardGeometry::OnClient(area, board.zoom()).translated(widget()->mapToGlobal(QPoint(0, 0)));
 }
 
-void ClientAccessible::Announce(const MoveReport* move)
+// A refused move changed nothing, and says nothing: the last report still holds. Nor is
+// there anything to tell of a window that is closing.
+void ClientAccessible::AnnounceMove(const MoveReport& move)
 {
-    std::vector<int32_t> enemies = sys.enemy().cells();
-    std::sort(enemies.begin(), enemies.end());
-    // A refused move changed nothing, and says nothing: the last report still holds. Nor
-    // is there anything to tell of a window that is closing.
-    if ((move && told && !move->made()) || sys.state() == GameState::Quitting)
+    if ((!move.made() && told) || board.state() == GameState::Quitting)
         return;
-    news = {};
-    if (!move) {
-        news.state = BoardSpeech::Unspaced(sys.message());
-    } else if (told && move->result == Rules::MoveResult::Chased) {
-        news.chased = true;
-        news.ducksMoved = enemies != told->enemies;
+    BoardSpeech::News next;
+    if (move.result == Rules::MoveResult::Chased && told) {
+        next.chased = true;
+        next.ducksMoved = Enemies() != told->enemies;
     }
+    Tell(next);
+}
 
-    Told now{{}, {}, message->text(QAccessible::Name), FocusedCell(), std::move(enemies)};
+void ClientAccessible::AnnounceState()
+{
+    if (board.state() == GameState::Quitting)
+        return;
+    BoardSpeech::News next;
+    next.state = BoardSpeech::Unspaced(board.message());
+    Tell(next);
+}
+
+std::vector<int32_t> ClientAccessible::Enemies() const
+{
+    std::vector<int32_t> enemies = board.enemy().cells();
+    std::sort(enemies.begin(), enemies.end());
+    return enemies;
+}
+
+// The names read the news, so it is taken first.
+ClientAccessible::Told ClientAccessible::Snapshot() const
+{
+    Told now{{}, {}, message->text(QAccessible::Name), FocusedCell(), Enemies()};
     for (int32_t i = 0; i < CellsShown(); ++i) {
         now.names.push_back(CellName(i));
-        now.places.push_back(BoardSpeech::Where(sys.field().Cell(i)));
+        now.places.push_back(BoardSpeech::Where(board.field().Cell(i)));
     }
+    return now;
+}
+
+void ClientAccessible::Tell(const BoardSpeech::News& next)
+{
+    news = next;
+    Told now = Snapshot();
     const Told before = told.value_or(Told{});
-    // Names before the focus: a reader speaks the focused cell as it is now. Cells the
-    // board did not show before are new to the reader; those it shows no more are no
-    // longer valid, which the table's readers (that cache none of its cells) learn by
-    // asking.
+    TellCells(before, now);
+    if (now.message != before.message)
+        Send(message, QAccessible::NameChanged);
+    const bool moved = !told || now.focus != before.focus;
+    told = std::move(now);
+    if (moved)
+        SendFocus();
+}
+
+// Names before the focus: a reader speaks the focused cell as it is now. Cells the board
+// did not show before are new to the reader; those it shows no more are no longer valid,
+// which the table's readers (that cache none of its cells) learn by asking.
+void ClientAccessible::TellCells(const Told& before, const Told& now)
+{
     for (size_t i = 0; i < now.names.size(); ++i) {
         QAccessibleInterface* cell = Cell(static_cast<int32_t>(i));
         if (i >= before.names.size()) {
@@ -392,12 +434,6 @@ void ClientAccessible::Announce(const MoveReport* move)
         if (now.places[i] != before.places[i])
             Send(cell, QAccessible::DescriptionChanged);
     }
-    if (now.message != before.message)
-        Send(message, QAccessible::NameChanged);
-    const bool moved = !told || now.focus != before.focus;
-    told = std::move(now);
-    if (moved)
-        SendFocus();
 }
 
 void ClientAccessible::SendFocus()
@@ -406,13 +442,27 @@ void ClientAccessible::SendFocus()
         Send(Target(), QAccessible::Focus);
 }
 
+// Hangs on the client area for as long as it lives, and tells the factory what it reads.
+class Reader : public QObject {
+public:
+    Reader(QWidget* client, const BoardReading& board)
+        : QObject(client)
+        , board(board)
+    {
+    }
+
+    const BoardReading& board;
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
     if (className != QLatin1String("QWidget"))
         return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    auto* sys = qobject_cast<TSys*>(widget->window());
-    return sys && sys->client() == widget ? new ClientAccessible(widget, *sys) : nullptr;
+    for (const QObject* child : object->children()) {
+        if (const auto* reader = dynamic_cast<const Reader*>(child))
+            return new ClientAccessible(static_cast<QWidget*>(object), reader->board);
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -425,12 +475,17 @@ void Install()
     Q_UNUSED(installed);
 }
 
+void Attach(QWidget* client, const BoardReading& board)
+{
+    new Reader(client, board);
+}
+
 void AnnounceMove(QWidget* client, const MoveReport& move)
 {
     if (!QAccessible::isActive())
         return;
     if (ClientAccessible* accessible = Find(client))
-        accessible->Announce(&move);
+        accessible->AnnounceMove(move);
 }
 
 void AnnounceState(QWidget* client)
@@ -438,7 +493,7 @@ void AnnounceState(QWidget* client)
     if (!QAccessible::isActive())
         return;
     if (ClientAccessible* accessible = Find(client))
-        accessible->Announce(nullptr);
+        accessible->AnnounceState();
 }
 
 } // namespace BoardAccessible

@@ -1,5 +1,6 @@
 #pragma once
 
+class BoardReading;
 class QWidget;
 struct MoveReport;
 
@@ -8,11 +9,16 @@ struct MoveReport;
 // so a player without one pays nothing; the announcements return at once then too.
 namespace BoardAccessible {
 
-// Lets Qt build the main window's client area this way; call before any is asked for.
+// Lets Qt build client areas this way; call before any is asked for.
 void Install();
-// After a move (one taken back or made again too) and after the game entered a state:
-// tells what changed (a refused move changed nothing) and speaks the player's cell.
+// The client area reads the board from board, which lives as long as it does. Call
+// before anything may ask for the client area.
+void Attach(QWidget* client, const BoardReading& board);
+// After a move (one taken back or made again too), as the game reports it: a refused
+// one changed nothing; the ducks took their step after a chased one. Speaks the
+// player's cell.
 void AnnounceMove(QWidget* client, const MoveReport& move);
+// After the game entered a state.
 void AnnounceState(QWidget* client);
 
 } // namespace BoardAccessible

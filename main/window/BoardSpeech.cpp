@@ -1,7 +1,9 @@
 #include "BoardSpeech.h"
 
+#include "BoardReading.h"
 #include "GameRules.h"
-#include "Tsys.h"
+#include "Gamefield.h"
+#include "Gameparts.h"
 
 #include <QStringList>
 
@@ -76,16 +78,16 @@ QString Word(Heading side)
 
 // What a key in that direction would reach: exactly the square the key clicks, and
 // whether the rules let the player enter its cell now.
-Kind Ahead(const TSys& sys, Heading heading)
+Kind Ahead(const BoardReading& board, Heading heading)
 {
-    const std::optional<BoardSquare> square = sys.player().LookAt(heading);
+    const std::optional<BoardSquare> square = board.player().LookAt(heading);
     if (!square)
         return Kind::Edge;
-    const GameField& field = sys.field();
+    const GameField& field = board.field();
     const int32_t target = field.Grid(square->column, square->row);
     const FieldCell& cell = field.Cell(target);
     const bool duck = cell.enemy >= 0;
-    if (Rules::MayEnter(field, sys.player().cellIndex(), target, sys.player().cycleMoves(), duck))
+    if (Rules::MayEnter(field.pattern(), board.player().cellIndex(), target, board.player().cycleMoves(), duck))
         return KindOf(cell);
     // Refused: the duck, the tree, or else the pond the coming move may not end on.
     if (duck)
@@ -116,30 +118,30 @@ QString BoardSpeech::Where(const FieldCell& cell)
     return tr("%1, %2, size %3 by %4").arg(columns, rows).arg(width).arg(height);
 }
 
-QString BoardSpeech::Report(const TSys& sys, const News& news)
+QString BoardSpeech::Report(const BoardReading& board, const News& news)
 {
-    const GameField& field = sys.field();
-    const GamePlayer& player = sys.player();
+    const GameField& field = board.field();
+    const GamePlayer& player = board.player();
     const FieldCell& own = field.Cell(player.cellIndex());
     QStringList parts;
     if (!news.state.isEmpty())
         parts << news.state;
     parts << (own.trap >= 0 ? tr("You, on a pond.") : tr("You."));
 
-    if (InPattern(sys.state())) {
+    if (InPattern(board.state())) {
         int32_t toVisit = 0;
         for (int32_t c = 0; c < field.option().cell; ++c)
             toVisit += field.Cell(c).unvisited >= 0;
         parts << tr("%1 to visit.").arg(toVisit);
         parts << tr("Move %1 of %2 next.").arg(player.cycleMoves() + 1).arg(Rules::ChaseMove);
         for (const Heading side : Sides)
-            parts << tr("%1: %2.").arg(Word(side), Word(Ahead(sys, side)));
+            parts << tr("%1: %2.").arg(Word(side), Word(Ahead(board, side)));
     }
 
-    if (InPattern(sys.state()) || sys.state() == GameState::Gameover) {
+    if (InPattern(board.state()) || board.state() == GameState::Gameover) {
         QStringList sides;
-        for (const int32_t duck : sys.enemy().cells()) {
-            if (Rules::Catches(field, player.cellIndex(), duck))
+        for (const int32_t duck : board.enemy().cells()) {
+            if (Rules::Catches(field.pattern(), player.cellIndex(), duck))
                 sides << Word(SideOf(own, field.Cell(duck)));
         }
         // After a chase, every duck next to the player has just come: one that stood

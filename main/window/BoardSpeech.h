@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-class TSys;
+class BoardReading;
 struct FieldCell;
 
 // What the board says to a screen reader, in the player's language: a cell's name and
@@ -31,7 +31,7 @@ public:
     // The player's cell: the news of the state, what the player stands on, what is left
     // to visit, the move that comes next, what each arrow key would reach, and the ducks
     // next to the player. Always in this order, parts that say nothing left out.
-    static QString Report(const TSys& sys, const News& news);
+    static QString Report(const BoardReading& board, const News& news);
     // The message line as a voice reads it: the letters of a spaced-out message joined up.
     static QString Unspaced(const QString& message);
 };

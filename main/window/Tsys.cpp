@@ -3,12 +3,12 @@
 
 #include "Application.h"
 #include "BoardAccessible.h"
-#include "BoardGeometry.h"
+#include "BoardView.h"
 #include "GameDialogs.h"
 #include "GameRandom.h"
 #include "GameState.h"
+#include "HintDesk.h"
 #include "ProgramTexts.h"
-#include "SolverWorker.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,34 +18,6 @@
 #include <QMenu>
 #include <QTimer>
 
-namespace {
-
-// Whatever face stands in, the message font is the largest from 40 pixels down (9 at
-// least) whose character cell is at most 32 pixels high. Every size measured costs a font
-// engine, so the search starts where Comic Neue ends instead of at the top.
-int MessagePixelSize(QFont font)
-{
-    constexpr int Largest = 40;
-    constexpr int Smallest = 9;
-    constexpr int Cell = 32;
-    constexpr int ComicNeue = 28;
-    const auto fits = [&font](int pixels) {
-        font.setPixelSize(pixels);
-        return QFontMetrics(font).height() <= Cell;
-    };
-    int pixels = ComicNeue;
-    if (fits(pixels)) {
-        while (pixels < Largest && fits(pixels + 1))
-            ++pixels;
-    } else {
-        while (pixels > Smallest && !fits(pixels))
-            --pixels;
-    }
-    return pixels;
-}
-
-}
-
 TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                       | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -54,12 +26,17 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     , random(random)
     , paths(paths)
     , platform(this)
+    , m_game(std::make_unique<Game>(random, m_statusOption))
     , dialogs(dialogs)
 {
     dialogs.BelongTo(this);
     // Before the widgets exist: an assistive technology may ask for them at once.
     BoardAccessible::Install();
     ui->setupUi(this);
+    BoardAccessible::Attach(ui->Client, m_reading);
+    m_board = std::make_unique<BoardView>(*ui->Client, m_game->field());
+    m_hints = std::make_unique<HintDesk>(
+        *m_game, *m_board, [this] { return m_busyCount > 0; }, [this](Verdict verdict) { SayNoSureWay(verdict); });
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
@@ -75,10 +52,6 @@ TSys::TSys(GameRandom& random, const GamePaths& paths, GameDialogs& dialogs)
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(100);
-
-    ChrImgList.load(QStringLiteral(":/images/tiles.png"));
-    JointHImgList.load(QStringLiteral(":/images/joints_h.png"));
-    JointVImgList.load(QStringLiteral(":/images/joints_v.png"));
 
     // Bound per item so that shortcut keys reach the same handler as menu clicks.
     const auto bind = [this](QAction* item, void (TSys::*handler)(QAction*)) {
@@ -131,16 +104,7 @@ void TSys::FormCreate()
             ApplicationDeactivate();
     });
 
-    m_offscreen = std::make_unique<QPixmap>(BoardGeometry::BufferRect.size());
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    canvasFont = QFont(QStringLiteral("Comic Sans MS"));
-    canvasFont.setPixelSize(MessagePixelSize(canvasFont));
-    m_offscreen->fill(QColor(0, 64, 0));
-
     setWindowTitle(TitleText);
-    ui->Client->setFixedSize(BoardGeometry::BufferRect.size());
-    ui->Client->setAutoFillBackground(false);
-    ui->Client->setAttribute(Qt::WA_OpaquePaintEvent);
     // Keys go to the field, also after the menu bar was worked from the keyboard: it hands
     // the focus back to the widget that had it, and without one it would keep the keys.
     ui->Client->setFocusPolicy(Qt::StrongFocus);
@@ -150,7 +114,6 @@ void TSys::FormCreate()
     palette.setColor(QPalette::Window, QColor(0, 64, 0));
     ui->Client->setPalette(palette);
 
-    m_game = std::make_unique<Game>(random, m_statusOption);
     m_sound = std::make_unique<GameSound>(QFile::encodeName(paths.sound).toStdString(), platform);
 
     LoadSettings();
@@ -160,11 +123,10 @@ void TSys::FormCreate()
 void TSys::FormDestroy()
 {
     Timer->stop();
-    m_solver.reset();
+    m_hints.reset();
     SaveSettings();
     m_sound.reset();
     m_game.reset();
-    m_offscreen.reset();
 }
 
 void TSys::closeEvent(QCloseEvent* event)
@@ -184,4 +146,14 @@ void TSys::ApplicationActivate()
 void TSys::ApplicationDeactivate()
 {
     SetBusy(true);
+}
+
+const QString& TSys::Reading::message() const
+{
+    return sys.m_board->message();
+}
+
+int32_t TSys::Reading::zoom() const
+{
+    return sys.m_board->zoom();
 }

@@ -4,11 +4,13 @@
 #include "Application.h"
 #include "BoardAccessible.h"
 #include "BoardMessages.h"
+#include "BoardView.h"
 #include "GameDialogs.h"
 #include "GameRules.h"
+#include "GameSolver.h"
 #include "GameState.h"
+#include "HintDesk.h"
 #include "ProgramTexts.h"
-#include "SolverWorker.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -127,20 +129,20 @@ void TSys::UpdateStatistics(GameState oldState, GameState newState)
 
 void TSys::EnterState(GameState oldState, GameState newState)
 {
-    LeavePosition();
+    m_hints->Leave();
     switch (newState) {
     case GameState::Waiting:
         SetRetryEnabled(false);
-        DrawWaitingScreen();
-        DrawMessage(BoardMessages::Waiting);
+        m_board->DrawWaitingScreen();
+        m_board->DrawMessage(BoardMessages::Waiting);
         break;
     case GameState::Started:
         SetRetryEnabled(true);
-        DrawMessage(BoardMessages::Started);
+        m_board->DrawMessage(BoardMessages::Started);
         m_sound->Play(oldState == GameState::Waiting ? 1 : 2);
         break;
     case GameState::Retrying:
-        DrawMessage(BoardMessages::Retrying);
+        m_board->DrawMessage(BoardMessages::Retrying);
         m_sound->Play(3);
         break;
     case GameState::Cleared: {
@@ -148,27 +150,46 @@ void TSys::EnterState(GameState oldState, GameState newState)
             // Let the clearing move show before the pause that builds up to the fanfare.
             QCoreApplication::processEvents();
             QThread::msleep(800);
-            DrawMessage(BoardMessages::HatTrick);
+            m_board->DrawMessage(BoardMessages::HatTrick);
             m_sound->Play(6);
         } else {
-            DrawMessage(BoardMessages::Cleared);
+            m_board->DrawMessage(BoardMessages::Cleared);
             m_sound->Play(4);
         }
         break;
     }
     case GameState::Gameover:
-        DrawMessage(BoardMessages::Gameover);
+        m_board->DrawMessage(BoardMessages::Gameover);
         m_sound->Play(5);
         break;
     default:
         break;
     }
+    // A start deals the pattern of a typed number, or one of the player's options.
     if (newState == GameState::Started)
-        DealPattern();
+        m_hints->Deal(m_typed, m_fieldOption, m_enemyCount, ui->MainMenu_Game_Fair->isChecked());
     else
         m_game->ChangeState(newState);
-    DrawChangedCells(false);
+    m_board->DrawChangedCells(false);
     FollowPlay(newState);
+}
+
+// The play stands in a new position or has entered the state. While a pattern is in play,
+// the search starts from here, so a hint is usually ready when asked for.
+void TSys::FollowPlay(GameState state)
+{
+    m_hints->Follow(InPattern(state));
+    UpdatePlayItems(InPattern(state));
+}
+
+void TSys::UpdatePlayItems(bool inPattern)
+{
+    for (QAction* item : {ui->MainMenu_Game_Hint, ui->PopupMenu_Hint})
+        item->setEnabled(inPattern);
+    for (QAction* item : {ui->MainMenu_Game_Undo, ui->PopupMenu_Undo})
+        item->setEnabled(inPattern && m_game->CanUndo());
+    for (QAction* item : {ui->MainMenu_Game_Redo, ui->PopupMenu_Redo})
+        item->setEnabled(inPattern && m_game->CanRedo());
 }
 
 void TSys::SetRetryEnabled(bool enabled)
@@ -201,8 +222,8 @@ void TSys::MainMenu_GameClick(QAction* sender)
         SetState(GameState::Started, false);
     else if (sender == ui->MainMenu_Game_Retry)
         SetState(GameState::Retrying, false);
-    else if (sender == ui->MainMenu_Game_Hint)
-        HintCommand();
+    else if (sender == ui->MainMenu_Game_Hint && InPattern(m_state))
+        m_hints->Ask();
     else if (sender == ui->MainMenu_Game_Undo || sender == ui->MainMenu_Game_Redo)
         StepHistory(sender == ui->MainMenu_Game_Undo);
     else if (sender == ui->MainMenu_Game_Number)
@@ -281,7 +302,7 @@ void TSys::NumberCommand()
     SetBusy(true);
     TPatternDialog& PatternDialog = dialogs.PatternDialog();
     PatternDialog.SetNumber(m_state == GameState::Waiting ? std::nullopt : std::optional(m_game->number()));
-    PatternDialog.SetPar(m_solver ? m_solver->startVerdict() : std::nullopt);
+    PatternDialog.SetPar(m_hints->startVerdict());
     QCoreApplication::processEvents();
     if (PatternDialog.exec() == QDialog::Accepted)
         PlayPattern(PatternDialog.GetTypedNumber(), false);
@@ -293,6 +314,21 @@ void TSys::TimerTimer()
     if (m_busyCount > 0)
         return;
     m_game->Tick(m_state);
-    DrawChangedCells(true);
+    m_board->DrawChangedCells(true);
     QCoreApplication::processEvents();
+}
+
+void TSys::SayNoSureWay(Verdict verdict)
+{
+    SetBusy(true);
+    QCoreApplication::processEvents();
+    if (!Application::Terminating()) {
+        QMessageBox::information(
+            this, tr("Hint"),
+            verdict == Verdict::Lost
+                ? tr("There is no sure way to clear the pattern from here: whatever you do, the ducks may "
+                     "catch you, depending on the order they step in.")
+                : tr("No sure way to clear the pattern from here was found in time. There may still be one."));
+    }
+    SetBusy(false);
 }

@@ -3,6 +3,7 @@
 
 #include "BoardAccessible.h"
 #include "BoardGeometry.h"
+#include "BoardView.h"
 #include "GameState.h"
 #include "MoveReport.h"
 
@@ -65,7 +66,7 @@ bool TSys::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Paint:
-        FormPaint(static_cast<QPaintEvent*>(event)->region());
+        m_board->Paint(static_cast<QPaintEvent*>(event)->region());
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
@@ -84,7 +85,7 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
 {
     if (button != Qt::LeftButton || m_changing)
         return;
-    const QPoint pixel = BoardGeometry::InBitmap({x, y}, m_zoom);
+    const QPoint pixel = BoardGeometry::InBitmap({x, y}, m_board->zoom());
     if (InPattern(m_state)) {
         if (const std::optional<QPoint> square = BoardGeometry::SquareAt(pixel))
             SquareClick({square->x(), square->y()});
@@ -94,13 +95,16 @@ void TSys::FormMouseDown(Qt::MouseButton button, int x, int y)
     }
 }
 
-// A click on a board square in a pattern, by the mouse or by a key.
+// A click on a board square in a pattern, by the mouse or by a key. A move made takes the
+// hint's mark with it: its cell is drawn plain along with the move's cells.
 void TSys::SquareClick(BoardSquare square)
 {
     const MoveReport move = m_game->MoveTo(square);
     if (move.made())
+        m_board->Unhint();
+    m_board->DrawChangedCells(false);
+    if (move.made())
         FollowPlay(move.state() == GameState::None ? m_state : move.state());
-    DrawChangedCells(false);
     if (move.state() != GameState::None)
         SetState(move.state(), false);
     else
@@ -115,17 +119,10 @@ void TSys::StepHistory(bool back)
     const MoveReport move = back ? m_game->Undo() : m_game->Redo();
     if (!move.made())
         return;
+    m_board->Unhint();
+    m_board->DrawChangedCells(false);
     FollowPlay(m_state);
-    DrawChangedCells(false);
     BoardAccessible::AnnounceMove(ui->Client, move);
-}
-
-void TSys::UpdateHistoryItems(bool inPattern)
-{
-    for (QAction* item : {ui->MainMenu_Game_Undo, ui->PopupMenu_Undo})
-        item->setEnabled(inPattern && m_game->CanUndo());
-    for (QAction* item : {ui->MainMenu_Game_Redo, ui->PopupMenu_Redo})
-        item->setEnabled(inPattern && m_game->CanRedo());
 }
 
 void TSys::keyPressEvent(QKeyEvent* event)

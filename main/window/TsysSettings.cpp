@@ -2,6 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "Application.h"
+#include "BoardView.h"
 #include "GameSettings.h"
 #include "SettingsFile.h"
 
@@ -45,8 +46,8 @@ bool TSys::LoadSettings()
     const QList<QScreen*> screens = QGuiApplication::screens();
     const bool seen = std::any_of(screens.begin(), screens.end(),
                                   [&](const QScreen* s) { return s->availableGeometry().intersects(frame); });
-    m_home = seen ? frame.topLeft() : QPoint(current.left, current.top);
-    PlaceWindow(outer);
+    m_place.SetHome(seen ? frame.topLeft() : QPoint(current.left, current.top));
+    m_place.Place(outer, m_board->zoom());
     return true;
 }
 
@@ -75,8 +76,8 @@ GameSettings TSys::CurrentSettings() const
     settings.soundEnabled = m_sound->enabled();
     settings.fairPatterns = ui->MainMenu_Game_Fair->isChecked();
     // A top-level widget's position is that of its frame.
-    settings.left = HomePosition().x();
-    settings.top = HomePosition().y();
-    settings.zoom = m_zoom;
+    settings.left = m_place.Home().x();
+    settings.top = m_place.Home().y();
+    settings.zoom = m_board->zoom();
     return settings;
 }

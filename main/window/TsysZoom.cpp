@@ -2,14 +2,7 @@
 #include "ui_Tsys.h"
 
 #include "BoardGeometry.h"
-#include "DesktopPlatform.h"
-#include "SettingTable.h"
-
-#include <QGuiApplication>
-#include <QLayout>
-#include <QScreen>
-
-#include <algorithm>
+#include "BoardView.h"
 
 using Board = BoardGeometry;
 
@@ -18,9 +11,9 @@ void TSys::MainMenu_ViewClick(QAction* sender)
     if (m_changing)
         return;
     if (sender == ui->MainMenu_View_ZoomIn)
-        SetZoom(m_zoom + 1);
+        SetZoom(m_board->zoom() + 1);
     else if (sender == ui->MainMenu_View_ZoomOut)
-        SetZoom(m_zoom - 1);
+        SetZoom(m_board->zoom() - 1);
     else if (sender == ui->MainMenu_View_NormalSize)
         SetZoom(1);
 }
@@ -28,44 +21,27 @@ void TSys::MainMenu_ViewClick(QAction* sender)
 void TSys::SetZoom(int32_t step)
 {
     const QRect frame = frameGeometry();
-    const int32_t before = m_zoom;
+    const int32_t before = m_board->zoom();
     ApplyZoom(step);
-    if (m_zoom == before)
+    if (m_board->zoom() == before)
         return;
-    // Moved by the player since the zoom last placed it, the window is at home where it is.
-    if (frame.topLeft() != m_placed)
-        m_home = frame.topLeft();
-    PlaceWindow(frame.size() + Board::ClientSize(m_zoom) - Board::ClientSize(before));
+    const int32_t zoom = m_board->zoom();
+    m_place.Zoomed(frame.topLeft(), frame.size() + Board::ClientSize(zoom) - Board::ClientSize(before), zoom);
     ui->Client->update();
 }
 
-// Only the client area changes size: the window follows it through the layout.
 void TSys::ApplyZoom(int32_t step)
 {
-    if (layout())
-        layout()->activate();
-    m_zoom = std::clamp(step, Settings::Zoom.minimum, LargestZoom());
-    ui->Client->setFixedSize(Board::ClientSize(m_zoom));
-    if (layout())
-        layout()->activate();
+    m_board->SetZoom(step);
     UpdateZoomItems();
-}
-
-// The menu bar and the window's frame keep their size at every step. Before the window
-// manager has framed the window the frame counts as nothing.
-int32_t TSys::LargestZoom() const
-{
-    const QSize fixed = frameGeometry().size() - Board::ClientSize(m_zoom);
-    const QSize room = screen()->availableGeometry().size() - fixed;
-    const int fits = std::min(room.width() / Board::BufferRect.width(), room.height() / Board::BufferRect.height());
-    return std::clamp(fits, Settings::Zoom.minimum, Settings::Zoom.maximum);
 }
 
 void TSys::UpdateZoomItems()
 {
-    ui->MainMenu_View_ZoomIn->setEnabled(m_zoom < LargestZoom());
-    ui->MainMenu_View_ZoomOut->setEnabled(m_zoom > 1);
-    ui->MainMenu_View_NormalSize->setEnabled(m_zoom > 1);
+    const int32_t zoom = m_board->zoom();
+    ui->MainMenu_View_ZoomIn->setEnabled(zoom < m_board->LargestZoom());
+    ui->MainMenu_View_ZoomOut->setEnabled(zoom > 1);
+    ui->MainMenu_View_NormalSize->setEnabled(zoom > 1);
 }
 
 // On another screen another step may fit.
@@ -73,26 +49,4 @@ void TSys::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
     UpdateZoomItems();
-}
-
-// At 100 % the window stands at home, partly off the screen if the player put it there.
-// A larger step moves it as little as it takes to show it whole on the screen it is on.
-void TSys::PlaceWindow(QSize frame)
-{
-    m_placed = m_home;
-    if (m_zoom > 1) {
-        const QScreen* on = QGuiApplication::screenAt(QRect(m_home, frame).center());
-        const QRect area = (on ? on : screen())->availableGeometry();
-        m_placed.setX(std::max(area.left(), std::min(m_home.x(), area.right() + 1 - frame.width())));
-        m_placed.setY(std::max(area.top(), std::min(m_home.y(), area.bottom() + 1 - frame.height())));
-    }
-    if (DesktopPlatform::WindowPositionKnown())
-        move(m_placed);
-}
-
-// What the settings keep: the window's place at 100 %.
-QPoint TSys::HomePosition() const
-{
-    const QPoint at = frameGeometry().topLeft();
-    return at == m_placed ? m_home : at;
 }

@@ -34,7 +34,7 @@ TEST(Aim, TheAimPicksAmongTheCellsOnOneSide)
         {0, {0, 0}, Heading::Left, OffBoard}, {3, {12, 6}, Heading::InPlace, 3},
     };
     for (const auto& c : cases) {
-        const auto square = Aim::LookedAt(game.field.Cell(c.cell), c.aim, c.heading);
+        const auto square = Aim::LookedAt(game.field.pattern().Rect(c.cell), c.aim, c.heading);
         EXPECT_EQ(square ? game.field.Grid(square->column, square->row) : OffBoard, c.reached)
             << "cell " << c.cell << " aim " << c.aim.column << "," << c.aim.row;
     }
@@ -49,7 +49,7 @@ TEST(Aim, ArrowsReachOnlyNeighbours)
         Heading heading;
         int32_t dx, dy;
     } steps[] = {{Heading::Up, 0, -1}, {Heading::Down, 0, 1}, {Heading::Left, -1, 0}, {Heading::Right, 1, 0}};
-    const auto inside = [](const FieldCell& c, int32_t x, int32_t y) {
+    const auto inside = [](const CellRect& c, int32_t x, int32_t y) {
         return x >= c.left && x < c.right && y >= c.top && y < c.bottom;
     };
     for (const uint32_t seed : {1u, 2u, 3u}) {
@@ -57,7 +57,7 @@ TEST(Aim, ArrowsReachOnlyNeighbours)
         game.field.SetOption({20 + 30 * static_cast<int32_t>(seed), 0, 0});
         game.SetState(GameState::Started);
         for (int32_t cell = 0; cell < game.field.option().cell; ++cell) {
-            const FieldCell& c = game.field.Cell(cell);
+            const CellRect& c = game.field.pattern().Rect(cell);
             for (int32_t x = c.left; x < c.right; ++x)
                 for (int32_t y = c.top; y < c.bottom; ++y)
                     for (const auto& s : steps) {

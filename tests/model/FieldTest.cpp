@@ -505,3 +505,46 @@ TEST(FieldState, StartMakesANewPatternAndRetryKeepsIt)
     EXPECT_NE(Rects(game.field), first);
     EXPECT_EQ(game.field.Changed().size(), 32u);
 }
+
+// Whatever wrote the records last, the pattern read next is theirs; one kept from an
+// earlier deal stays as it was dealt, as a search still running on it needs; and the
+// pieces' moves leave the pattern as it is.
+TEST(Pattern, FollowsTheRecordsAndAKeptOneStaysAsDealt)
+{
+    TestGame<GameRandom> game(7u);
+    game.enemy.SetCount(3);
+    const auto records = [&] {
+        std::vector<FieldCell> all;
+        for (int32_t c = 0; c < game.field.option().cell; ++c)
+            all.push_back(game.field.Cell(c));
+        return all;
+    };
+    const auto agrees = [](const GamePattern& pattern, const std::vector<FieldCell>& all) {
+        bool same = pattern.cellCount() == static_cast<int32_t>(all.size());
+        for (int32_t c = 0; same && c < pattern.cellCount(); ++c) {
+            const CellRect& r = pattern.Rect(c);
+            same = RectOf(all[c]) == Rect{r.left, r.top, r.right, r.bottom}
+                && pattern.Obstacle(c) == (all[c].obstacle >= 0) && pattern.Trap(c) == (all[c].trap >= 0);
+        }
+        return same;
+    };
+    for (const FieldOption option : {FieldOption{32, 3, 2}, FieldOption{24, 5, 5}}) {
+        game.field.SetOption(option);
+        EXPECT_TRUE(agrees(game.field.pattern(), records()));
+        game.SetState(GameState::Started);
+        const std::shared_ptr<const GamePattern> kept = game.field.sharedPattern();
+        const std::vector<FieldCell> dealt = records();
+        for (int32_t move = 0; move < 6; ++move)
+            game.player.Move(game.field.Neighbours(game.player.cellIndex()).front());
+        EXPECT_EQ(&game.field.pattern(), kept.get());
+
+        const auto ordinary = std::ranges::find_if(dealt, [](const FieldCell& c) { return c.obstacle < 0 && c.trap < 0; });
+        const auto tree = static_cast<int32_t>(ordinary - dealt.begin());
+        MarkObstacle(game.field, tree);
+        EXPECT_TRUE(game.field.pattern().Obstacle(tree));
+        EXPECT_TRUE(agrees(game.field.pattern(), records()));
+        game.SetState(GameState::Started);
+        EXPECT_TRUE(agrees(game.field.pattern(), records()));
+        EXPECT_TRUE(agrees(*kept, dealt));
+    }
+}

@@ -113,7 +113,7 @@ private:
     struct Board {
         const GameField& f;
         State& s;
-        const GameField& field() const { return f; }
+        const GamePattern& pattern() const { return f.pattern(); }
         int32_t playerCell() const { return s.player; }
         int32_t cycleMoves() const { return s.cycle; }
         bool EnemyOn(int32_t c) const { return std::find(s.enemies.begin(), s.enemies.end(), c) != s.enemies.end(); }

@@ -77,7 +77,7 @@ TEST(Undo, AnyMixOfUndoAndRedoEqualsAReplayOfTheMovesLeft)
             } else {
                 const auto list = game.field().Neighbours(game.player().cellIndex());
                 const int32_t target = choose() % 4 == 0 ? game.player().cellIndex() : list[choose() % list.size()];
-                const BoardSquare square = Aim::Centre(game.field().Cell(target));
+                const BoardSquare square = Aim::Centre(game.field().pattern().Rect(target));
                 const int32_t before = game.player().totalMoves();
                 const MoveReport move = game.MoveTo(square);
                 EXPECT_EQ(move.made(), game.player().totalMoves() != before);

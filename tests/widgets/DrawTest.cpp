@@ -24,7 +24,7 @@ QColor CellColour(const FieldCell& c)
 
 QImage Snapshot(const TSys& sys)
 {
-    return sys.offscreen().toImage().convertToFormat(QImage::Format_RGB32);
+    return sys.board().offscreen().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QColor At(const QImage& image, int x, int y)
@@ -166,7 +166,7 @@ TEST(Drawing, ResultDoesNotDependOnDrawingOrder)
     const int32_t count = field.option().cell;
     for (int32_t i = count - 1; i >= 0; --i)
         field.SetCell(i, field.Cell(i));
-    game->DrawChangedCells(false);
+    game->board().DrawChangedCells(false);
     EXPECT_EQ(Snapshot(*game), first);
 }
 
@@ -185,10 +185,10 @@ TEST(Drawing, TileOnlyRedrawTouchesOnlyTheTileArea)
     // Paint the whole cell over first, so that anything outside the tile area that the
     // redraw touched would show.
     {
-        QPainter painter(const_cast<QPixmap*>(&game->offscreen()));
+        QPainter painter(const_cast<QPixmap*>(&game->board().offscreen()));
         painter.fillRect(Board::CellRect(record), Qt::blue);
     }
-    game->DrawChangedCells(true);
+    game->board().DrawChangedCells(true);
     EXPECT_TRUE(field.Changed().empty());
     const QImage after = Snapshot(*game);
     const QRect r = Board::CellRect(record);
@@ -204,7 +204,7 @@ TEST(Drawing, TileOnlyRedrawTouchesOnlyTheTileArea)
     EXPECT_EQ(At(after, tile.left(), tile.top()), QColor(255, 160, 255));
 
     // With nothing listed nothing is drawn.
-    game->DrawChangedCells(false);
+    game->board().DrawChangedCells(false);
     EXPECT_EQ(Snapshot(*game), after);
 }
 
@@ -212,7 +212,7 @@ TEST(Drawing, MessageIsCentredAndClippedToItsLine)
 {
     GameWindow game;
     const QRect line = Board::MessageRect;
-    game->DrawMessage(QStringLiteral("I"), Qt::yellow);
+    game->board().DrawMessage(QStringLiteral("I"), Qt::yellow);
     QImage shot = Snapshot(*game);
     int left = line.right() + 1, right = line.left() - 1;
     for (int y = line.top(); y <= line.bottom(); ++y)
@@ -225,7 +225,7 @@ TEST(Drawing, MessageIsCentredAndClippedToItsLine)
     EXPECT_NEAR((left + right) / 2.0, line.center().x(), 4);
 
     // Far too wide: drawn up to the line's ends on both sides and not a pixel beyond.
-    game->DrawMessage(QString(80, QLatin1Char('W')), Qt::white);
+    game->board().DrawMessage(QString(80, QLatin1Char('W')), Qt::white);
     shot = Snapshot(*game);
     const QRect all = Board::BufferRect;
     for (int y = line.top() - 8; y <= all.bottom(); ++y)
@@ -245,7 +245,7 @@ TEST(Drawing, MessageFaceStandsInForComicSansAtTheLargestSizeThatFits)
     GameWindow game;
     const QFont font = QFont(QStringLiteral("Comic Sans MS"));
     EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Comic Neue"));
-    QFont message = game->messageFont();
+    QFont message = game->board().messageFont();
     EXPECT_LE(QFontMetrics(message).height(), 32);
     for (int larger = message.pixelSize() + 1; larger <= 40; ++larger) {
         message.setPixelSize(larger);
@@ -263,7 +263,7 @@ TEST(Drawing, EveryZoomAndDensityShowsEveryPixelAsACrispBlock)
     // 2 and 3 have loops of their own, 4 stands for the rest.
     for (const int zoom : {1, 2, 3, 4}) {
         game->SetZoom(zoom);
-        ASSERT_EQ(game->zoom(), zoom);
+        ASSERT_EQ(game->board().zoom(), zoom);
         for (const int density : {1, 2}) {
             const int block = zoom * density;
             QPixmap target(Board::ClientSize(zoom) * density);

@@ -30,7 +30,7 @@ void ClearTwoCellPattern(const GameWindow& game)
 // the glyph edges are blended.
 QColor MessageColour(const TSys& sys)
 {
-    const QImage image = sys.offscreen().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = sys.board().offscreen().toImage().convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, int> counts;
     for (int y = 380; y < 412; ++y)
         for (int x = 8; x < 548; ++x)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "BoardGeometry.h"
+#include "BoardView.h"
 #include "GameForms.h"
 #include "GamePaths.h"
 #include "GameRandom.h"
 #include "GameState.h"
+#include "HintDesk.h"
 
 #include <QAction>
 #include <QFile>

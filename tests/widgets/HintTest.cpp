@@ -30,7 +30,7 @@ constexpr int32_t Par = 24;
 // Where the pixels of the hint's colour lie on the board; empty when none do.
 QRect HintArea(const TSys& sys)
 {
-    const QImage image = sys.offscreen().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = sys.board().offscreen().toImage().convertToFormat(QImage::Format_RGB32);
     QRect area;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -41,10 +41,10 @@ QRect HintArea(const TSys& sys)
 
 const SolverResult& VerdictOf(const GameWindow& game)
 {
-    const auto decided = [&] { return game->solver()->verdict().has_value(); };
+    const auto decided = [&] { return game->hints().solver()->verdict().has_value(); };
     if (!QTest::qWaitFor(decided, 30000))
         throw std::runtime_error("no verdict");
-    return *game->solver()->verdict();
+    return *game->hints().solver()->verdict();
 }
 
 }
@@ -101,7 +101,7 @@ TEST(Hint, ClosingTheGameEndsARunningSearchAtOnce)
     auto game = std::make_unique<GameWindow>(QByteArray(), HardSeed);
     game->StartSeeded();
     QTest::qWait(200);
-    ASSERT_FALSE((*game)->solver()->verdict());
+    ASSERT_FALSE((*game)->hints().solver()->verdict());
     QElapsedTimer clock;
     clock.start();
     game.reset();
@@ -147,7 +147,7 @@ TEST(Par, TheNumberDialogShowsTheParOfThePatternFromItsStart)
             dialog->findChild<QPushButton*>(QStringLiteral("PlayButton"))->click();
         });
         const auto decided = [&] {
-            const auto& start = game->solver()->startVerdict();
+            const auto& start = game->hints().solver()->startVerdict();
             return start && start->verdict != Verdict::Undecided;
         };
         EXPECT_TRUE(QTest::qWaitFor(decided, 30000)) << qPrintable(number);
@@ -168,8 +168,8 @@ TEST(Par, TheNumberDialogShowsTheParOfThePatternFromItsStart)
     EXPECT_EQ(shown(), QStringLiteral("No par: no sure way clears this pattern from its start."));
 
     play(QLatin1String(ParNumber));
-    ASSERT_EQ(game->solver()->startVerdict()->verdict, Verdict::Clearable);
-    if (game->solver()->startVerdict()->par < 0)
+    ASSERT_EQ(game->hints().solver()->startVerdict()->verdict, Verdict::Clearable);
+    if (game->hints().solver()->startVerdict()->par < 0)
         GTEST_SKIP() << "this solver reports no par";
     EXPECT_EQ(shown(), QStringLiteral("Par %1").arg(Par));
     game->SetState(GameState::Gameover, true);

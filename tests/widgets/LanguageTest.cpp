@@ -125,13 +125,13 @@ TEST(Language, EveryLanguageFitsTheWindowAndItsDialogs)
 
         // Drawn, in whatever fonts its letters come from, every message keeps off the edges
         // of its line: a letter that reached one would be clipped.
-        const QFontMetrics metrics(game->messageFont());
+        const QFontMetrics metrics(game->board().messageFont());
         for (const BoardMessage& message : BoardMessages::All) {
             const QString text = QCoreApplication::translate("TSys", message.text);
             EXPECT_NE(text, QLatin1String(message.text));
             EXPECT_LE(metrics.horizontalAdvance(text), BoardGeometry::MessageRect.width()) << qPrintable(text);
-            game->DrawMessage(message);
-            const QImage line = game->offscreen().toImage().copy(BoardGeometry::MessageRect);
+            game->board().DrawMessage(message);
+            const QImage line = game->board().offscreen().toImage().copy(BoardGeometry::MessageRect);
             const QRgb background = line.pixel(0, 0);
             QRect ink;
             for (int y = 0; y < line.height(); ++y)

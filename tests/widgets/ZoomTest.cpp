@@ -33,7 +33,7 @@ TEST(Zoom, ClicksReachTheSquareTheyHitAndRepaintOnlyTheirCell)
     for (const int zoom : {1, 2, 3}) {
         GameWindow game;
         game->SetZoom(zoom);
-        ASSERT_EQ(game->zoom(), zoom);
+        ASSERT_EQ(game->board().zoom(), zoom);
         game.StartPattern(24, 0);
         QCoreApplication::processEvents();
         const FieldCell& own = game->field().Cell(game->player().cellIndex());
@@ -67,7 +67,7 @@ TEST(Zoom, TheStepFitsTheScreenAndThePositionKeepsItsMeaningAt100)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint home(screen.right() - 600, screen.top() + 40);
     GameWindow game(QStringLiteral("[others]\nzoom=9\nleft=%1\ntop=%2\n").arg(home.x()).arg(home.y()).toUtf8());
-    const int largest = game->zoom();
+    const int largest = game->board().zoom();
     const QSize larger = game->frameGeometry().size() + Board::ClientSize(1);
     EXPECT_TRUE(larger.width() > screen.width() || larger.height() > screen.height()) << largest;
     EXPECT_FALSE(game.Item("MainMenu_View_ZoomIn")->isEnabled());
@@ -79,7 +79,7 @@ TEST(Zoom, TheStepFitsTheScreenAndThePositionKeepsItsMeaningAt100)
     EXPECT_TRUE(game.Item("MainMenu_View_ZoomIn")->isEnabled());
 
     game.Item("MainMenu_View_ZoomIn")->trigger();
-    EXPECT_EQ(game->zoom(), 2);
+    EXPECT_EQ(game->board().zoom(), 2);
     EXPECT_TRUE(screen.contains(game->frameGeometry()));
     const QString settings = game.paths.settings;
     game.forms.reset();
@@ -90,7 +90,7 @@ TEST(Zoom, TheStepFitsTheScreenAndThePositionKeepsItsMeaningAt100)
 
     // Moved by the player, the window is at home where the player put it.
     game.forms = std::make_unique<GameForms>(game.random, game.paths);
-    EXPECT_EQ(game->zoom(), 2);
+    EXPECT_EQ(game->board().zoom(), 2);
     game->move(100, 50);
     game->SetZoom(1);
     EXPECT_EQ(game->frameGeometry().topLeft(), QPoint(100, 50));
