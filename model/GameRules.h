@@ -89,4 +89,13 @@ void ChaseInOrder(Board& board, std::span<int32_t> order)
     }
 }
 
+// Whether an enemy heading for aim may step differently as another enemy, on otherCell and
+// heading for otherAim, goes before or after it in a chase: the other's cell is free once
+// it has left, and of two heading for one cell the first takes it. Enemies that contend
+// with none end where they end in any order.
+inline bool Contends(int32_t aim, int32_t otherCell, int32_t otherAim)
+{
+    return aim == otherCell || aim == otherAim;
+}
+
 } // namespace Rules

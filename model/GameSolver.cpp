@@ -12,33 +12,50 @@
 #include <cstdlib>
 #include <numeric>
 #include <span>
+#include <utility>
 #include <vector>
 
-// How the solver works. A depth-first search tries the player's moves, the most promising
-// first, and remembers what it finds of every position. A position it comes back to on
-// the line it is following counts as not won there, since going round in a circle clears
-// nothing; and every chase after the next one is tried in each order the enemies may take.
+// How the solver works. It first settles whether the position can be cleared at all, then
+// shortens the way it found.
+//
+// The verdict: a depth-first search tries the player's moves, the most promising first,
+// and remembers what it finds of every position. A position it comes back to on the line
+// it is following counts as not won there, since going round in a circle clears nothing;
+// and every chase after the next one is tried in each order the enemies may take.
 //
 // Wins found this way are proved: each rests on a clear at the end of every line the
-// enemies may choose. A loss, though, may rest on a circle through a position that turns
-// out won later on, so losses are only believed once checked: the positions called lost
-// that the root's loss rests on must close on themselves, every move from each of them
-// leading to a catch or to another of them. Such a set holds no won position, so the root
-// is lost. Where the check fails, the search runs again, now knowing more wins.
+// enemies may choose, and each is written down with the most moves its way takes. A loss,
+// though, may rest on a circle through a position that turns out won later on, so losses
+// are only believed once checked: the positions called lost that the root's loss rests on
+// must close on themselves, every move from each of them leading to a catch or to another
+// of them. Such a set holds no won position, so the root is lost. Where the check fails,
+// the search runs again, now knowing more wins.
+//
+// The par: as solvers of "mate in n" problems do, it asks "clearable within n moves?",
+// closing in on the fewest n from a bound no way can beat.
+// Such a search has no circles to fear, as every move spends one of the n, so what it
+// finds holds wherever the position is met again: each position keeps the fewest moves it
+// was shown to need and the fewest it was shown to clear in, with the move that does.
+// Every move visits at most one cell, so a position with many cells left is given up at
+// once when n is small; that is what makes the search cheap.
 using namespace Solver;
 
 namespace {
 
 // The budget and the cancel flag are looked at once in this many positions.
 constexpr uint64_t CheckEvery = 4096;
+// Positions a search for a short way may take before the search for any way.
+constexpr uint64_t FirstTry = 100'000;
 // Searches again after a failed check at most this often before giving up undecided.
 constexpr int32_t MaxRounds = 4;
+// Steps between cells that no walk takes.
+constexpr int32_t Apart = 1 << 20;
 
 } // namespace
 
-class GameSolver::Search {
+class GameSolver::Prover {
 public:
-    Search(const GamePattern& pattern, int32_t enemies)
+    Prover(const GamePattern& pattern, int32_t enemies)
         : enemies(enemies)
         , pattern(pattern)
         , cells(pattern.cellCount())
@@ -54,6 +71,25 @@ public:
                 distance[a * cells + b] = std::abs(p.column - q.column) + std::abs(p.row - q.row);
             }
         }
+        for (int32_t cell = 0; cell < cells; ++cell) {
+            for (const int32_t next : pattern.Neighbours(cell))
+                ways[cell] |= Bit(next);
+        }
+        // The fewest moves from one cell to another around the obstacles.
+        steps.assign(static_cast<size_t>(cells * cells), Apart);
+        for (int32_t from = 0; from < cells; ++from) {
+            std::vector<int32_t> queue{from};
+            steps[from * cells + from] = 0;
+            for (size_t i = 0; i < queue.size(); ++i) {
+                for (const int32_t next : pattern.Neighbours(queue[i])) {
+                    int32_t& s = steps[from * cells + next];
+                    if (s == Apart && !pattern.Obstacle(next)) {
+                        s = steps[from * cells + queue[i]] + 1;
+                        queue.push_back(next);
+                    }
+                }
+            }
+        }
     }
 
     SolverResult Run(const Node& root, const SolverLimits& limits)
@@ -61,21 +97,26 @@ public:
         this->limits = limits;
         visited = 0;
         stopped = false;
-        SolverResult result;
-        // A way found against every order the enemies may take serves the order they have
-        // as well, and following it from position to position keeps the player on one way.
-        Node anyOrder = root;
-        anyOrder.ordered = false;
-        std::sort(anyOrder.enemies.begin(), anyOrder.enemies.begin() + anyOrder.count);
-        if (const Table::Entry* known = table.Find(anyOrder.left, anyOrder.Key()); known && known->Won()) {
-            result.verdict = Verdict::Clearable;
-            result.move = known->move();
+        SolverResult result = Known(root);
+        if (result.verdict == Verdict::Undecided) {
+            // A short way is often found sooner than any way, which may wander far before it
+            // clears; when none comes quickly, as none does for a lost position, the search
+            // for any way takes over.
+            shortening = visited + FirstTry;
+            Shorten(root, NoBound);
+            shortening = UINT64_MAX;
+            result = Known(root);
         }
         for (int32_t round = 0; round < MaxRounds && !stopped && result.verdict == Verdict::Undecided; ++round) {
             const Found found = Visit(root, 0);
             if (found.outcome == Outcome::Won) {
-                result.verdict = Verdict::Clearable;
-                result.move = found.move;
+                result = Known(root);
+                if (result.verdict != Verdict::Clearable) {
+                    // Proved, but not all of it written down for lack of room.
+                    result.verdict = Verdict::Clearable;
+                    result.move = found.move;
+                    result.par = static_cast<int32_t>(found.moves);
+                }
                 break;
             }
             if (found.outcome == Outcome::Lost && LossHolds(root)) {
@@ -83,8 +124,13 @@ public:
                 break;
             }
         }
+        if (result.verdict == Verdict::Clearable && !result.parProved) {
+            Shorten(root, static_cast<uint32_t>(result.par));
+            if (const SolverResult shorter = Known(root); shorter.verdict == Verdict::Clearable)
+                result = shorter;
+        }
         result.positions = visited;
-        result.peakBytes = peakBytes;
+        result.peakBytes = std::max(peakBytes, table.peakBytes());
         return result;
     }
 
@@ -96,9 +142,57 @@ private:
     struct Found {
         Outcome outcome = Outcome::Lost;
         int32_t move = -1;
+        // When won, the most moves the way found takes to the clear.
+        uint32_t moves = 0;
         // A win whose moves can be followed in the table down to a clear.
         bool recorded = false;
     };
+
+    // What the table knows of the root: the better of what it knows with the enemies'
+    // order and without it, since a way found against every order serves the one drawn.
+    SolverResult Known(const Node& root)
+    {
+        Node anyOrder = root;
+        anyOrder.ordered = false;
+        std::sort(anyOrder.enemies.begin(), anyOrder.enemies.begin() + anyOrder.count);
+        SolverResult result;
+        uint32_t low = LowerBound(root);
+        for (const Node& node : {root, anyOrder}) {
+            const Table::Entry* known = table.Find(node.toVisit, node.Key());
+            if (!known)
+                continue;
+            if (node.ordered)
+                low = std::max(low, known->low());
+            if (known->Won() && (result.par < 0 || known->high() < static_cast<uint32_t>(result.par))) {
+                result.verdict = Verdict::Clearable;
+                result.move = known->move();
+                result.par = static_cast<int32_t>(known->high());
+            }
+        }
+        result.parProved = result.verdict == Verdict::Clearable && low >= static_cast<uint32_t>(result.par);
+        return result;
+    }
+
+    // The fewest moves that could clear the position. Every move visits at most one cell,
+    // and a walk visits the cells left in runs of new cells one after another, each run a
+    // line through them, with a move between runs that visits nothing new. A cell left
+    // with no other cell left beside it is a run of its own, and one with a single such
+    // neighbour ends a run; so there are at least half as many runs as ends. Before the
+    // first run comes the walk to the nearest cell left.
+    uint32_t LowerBound(const Node& node) const
+    {
+        if (node.toVisit == 0)
+            return 0;
+        int32_t nearest = Apart;
+        int32_t ends = 0;
+        for (uint64_t rest = node.toVisit; rest != 0; rest &= rest - 1) {
+            const int32_t cell = std::countr_zero(rest);
+            nearest = std::min(nearest, steps[node.player * cells + cell]);
+            ends += std::max(0, 2 - std::popcount(ways[cell] & node.toVisit));
+        }
+        const int32_t runs = std::max(1, (ends + 1) / 2);
+        return static_cast<uint32_t>(std::popcount(node.toVisit) + runs - 1 + nearest - 1);
+    }
 
     Found Visit(const Node& node, int32_t depth)
     {
@@ -108,16 +202,16 @@ private:
             return {Outcome::Stopped};
 
         const uint64_t key = node.Key();
-        if (const Table::Entry* known = table.Find(node.left, key)) {
+        if (const Table::Entry* known = table.Find(node.toVisit, key)) {
             if (known->Won())
-                return {Outcome::Won, known->move(), true};
+                return {Outcome::Won, known->move(), known->high(), true};
             if (known->Lost())
                 return {Outcome::Lost};
         }
-        if (depth >= MaxDepth || line.Holds(node.left, key))
+        if (depth >= MaxDepth || line.Holds(node.toVisit, key))
             return {Outcome::Lost};
 
-        const size_t slot = line.Add(node.left, key);
+        const size_t slot = line.Add(node.toVisit, key);
         const uint64_t before = visited;
         Found found = Expand(node, depth);
         line.Remove(slot);
@@ -125,19 +219,21 @@ private:
         // A win is written down only once the positions its move leads to are, and wins
         // are never given up for room: so the moves written down always lead to a clear,
         // and never round in a circle through a win found again another way.
-        if (found.outcome == Outcome::Won && found.recorded)
-            found.recorded = Remember(node.left, key, WonMark, found.move, work);
-        else if (found.outcome == Outcome::Lost)
-            Remember(node.left, key, LostMark, -1, work);
+        if (found.outcome == Outcome::Won && found.recorded) {
+            found.recorded = RememberWin(node, found.move, found.moves, work);
+        } else if (found.outcome == Outcome::Lost) {
+            if (Table::Entry* e = Hold(node, work); e && !e->Won())
+                e->word = (e->word & ~DoubtedMark) | LostMark;
+        }
         return found;
     }
 
     Found Expand(const Node& node, int32_t depth)
     {
         Found found;
-        ForEachMove(node, [&](int32_t cell, Rules::MoveResult result, const Node& next, bool chase) {
+        ForEachMove(node, -1, [&](int32_t cell, Rules::MoveResult result, const Node& next, bool chase) {
             if (result == Rules::MoveResult::Cleared) {
-                found = {Outcome::Won, cell, true};
+                found = {Outcome::Won, cell, 1, true};
                 return true;
             }
             if (result != Rules::MoveResult::Made)
@@ -145,7 +241,7 @@ private:
             const Found after = chase ? Chase(next, depth + 1) : Visit(next, depth + 1);
             if (after.outcome == Outcome::Lost)
                 return false;
-            found = {after.outcome, cell, after.recorded};
+            found = {after.outcome, cell, after.moves + 1, after.recorded};
             if (after.outcome == Outcome::Won)
                 ++served[node.player * MaxCells + cell];
             return true;
@@ -154,24 +250,110 @@ private:
     }
 
     // After the move the enemies follow: won only if every position the chase can lead to
-    // is won.
+    // is won, and then in as many moves as the longest of them takes.
     Found Chase(const Node& node, int32_t depth)
     {
-        bool recorded = true;
+        Found won{Outcome::Won, -1, 0, true};
         for (const Node& after : ChaseOutcomes(node, depth)) {
             const Found found = Visit(after, depth);
             if (found.outcome != Outcome::Won)
                 return found;
-            recorded = recorded && found.recorded;
+            won.moves = std::max(won.moves, found.moves);
+            won.recorded = won.recorded && found.recorded;
         }
-        return {Outcome::Won, -1, recorded};
+        return won;
     }
 
-    // Tries the moves from the position, the most promising first, until the visitor
-    // returns true. It gets the cell, what the rules made of the move, the position after
+    // Asks "clearable within n moves?" for n from the most moves shown needed upward, in
+    // steps that double, then halving the gap to the fewest shown enough, until they meet
+    // or the budget is spent. Near the bound no way can beat, every move must visit a new
+    // cell and few lines are left to try, so a search there is cheap either way; a
+    // generous n lets the way found wander up to it.
+    void Shorten(const Node& root, uint32_t high)
+    {
+        const Table::Entry* known = table.Find(root.toVisit, root.Key());
+        uint32_t low = std::max(LowerBound(root), known ? known->low() : 0u);
+        uint32_t step = 1;
+        bool shortened = false;
+        while (low < high && low < static_cast<uint32_t>(MaxDepth) && !stopped && visited < shortening) {
+            const uint32_t n = shortened ? low + (high - low) / 2 : std::min(low + step - 1, high - 1);
+            const Found found = Within(root, n, 0);
+            if (found.outcome == Outcome::Won) {
+                high = found.moves;
+                shortened = true;
+            } else if (found.outcome == Outcome::Lost) {
+                low = n + 1;
+                step *= 2;
+            }
+        }
+    }
+
+    // Whether some way clears the position within n moves whatever the enemies do; when won,
+    // the most moves the way found takes.
+    Found Within(const Node& node, uint32_t n, int32_t depth)
+    {
+        if (++visited % CheckEvery == 0 && OutOfTime())
+            stopped = true;
+        if (stopped || visited >= shortening)
+            return {Outcome::Stopped};
+        // Deeper down, the move that led here has been weighed so already.
+        if (depth == 0 && LowerBound(node) > n)
+            return {Outcome::Lost};
+        // A way found before, if too long, still starts well more often than not.
+        int32_t first = -1;
+        if (const Table::Entry* known = table.Find(node.toVisit, node.Key())) {
+            if (known->high() <= n)
+                return {Outcome::Won, known->move(), known->high(), true};
+            if (known->low() > n)
+                return {Outcome::Lost};
+            first = known->Won() ? known->move() : -1;
+        }
+
+        const uint64_t before = visited;
+        Found found;
+        ForEachMove(node, first, [&](int32_t cell, Rules::MoveResult result, const Node& next, bool chase) {
+            if (result == Rules::MoveResult::Cleared) {
+                found = {Outcome::Won, cell, 1, true};
+                return true;
+            }
+            // The chase cannot bring the cells left any nearer: its outcomes share the bound.
+            if (result != Rules::MoveResult::Made || LowerBound(next) >= n)
+                return false;
+            Found after{Outcome::Won, -1, 0, true};
+            if (chase) {
+                for (const Node& outcome : ChaseOutcomes(next, depth + 1)) {
+                    const Found each = Within(outcome, n - 1, depth + 1);
+                    if (each.outcome != Outcome::Won) {
+                        after = each;
+                        break;
+                    }
+                    after.moves = std::max(after.moves, each.moves);
+                    after.recorded = after.recorded && each.recorded;
+                }
+            } else {
+                after = Within(next, n - 1, depth + 1);
+            }
+            if (after.outcome == Outcome::Lost)
+                return false;
+            found = {after.outcome, cell, after.moves + 1, after.recorded};
+            return true;
+        });
+
+        const auto work = static_cast<int32_t>(std::bit_width(visited - before));
+        if (found.outcome == Outcome::Won && found.recorded) {
+            found.recorded = RememberWin(node, found.move, found.moves, work);
+        } else if (found.outcome == Outcome::Lost) {
+            if (Table::Entry* e = Hold(node, work))
+                e->RaiseLow(n + 1);
+        }
+        return found;
+    }
+
+    // Tries the moves from the position, the given one (if any) and then the most promising
+    // first, until the visitor returns true. It gets the cell, what the rules made of the move, the position after
     // it and whether the enemies are due to move.
     template <typename Visitor>
-    void ForEachMove(const Node& node, Visitor&& visit)
+    void ForEachMove(const Node& node, int32_t first, Visitor&& visit)
     {
         struct Candidate {
             int32_t cell;
@@ -182,6 +364,10 @@ private:
         candidates[count++] = {node.player, Rank(node, node.player)};
         for (const int32_t cell : pattern.Neighbours(node.player))
             candidates[count++] = {cell, Rank(node, cell)};
+        for (int32_t i = 0; i < count; ++i) {
+            if (candidates[i].cell == first)
+                candidates[i].rank = INT32_MIN;
+        }
         // A handful of moves: sorted in place, ties in the order of the neighbours.
         for (int32_t i = 1; i < count; ++i) {
             for (int32_t j = i; j > 0 && candidates[j].rank < candidates[j - 1].rank; --j)
@@ -225,21 +411,19 @@ private:
     }
 
     // Puts first the enemies whose step does not depend on the order, and tells how many
-    // they are. An enemy's step depends on another's place in the order when it heads for
-    // the cell the other stands on or heads for; two enemies that neither does to the
-    // other, or to anyone in between, end where they end in any order.
+    // they are.
     int32_t Independent(const Node& node, std::array<int32_t, MaxEnemies>& order) const
     {
         std::array<int32_t, MaxEnemies> aims{};
         for (int32_t i = 0; i < node.count; ++i)
             aims[i] = Rules::ChaseAim(pattern, node.player, node.enemies[i]);
-        const auto depends = [&](int32_t i, int32_t j) {
-            return i != j && (aims[i] == aims[j] || aims[i] == node.enemies[j]);
-        };
         std::array<bool, MaxEnemies> tied{};
         for (int32_t i = 0; i < node.count; ++i) {
-            for (int32_t j = 0; j < node.count; ++j)
-                tied[i] = tied[i] || depends(i, j) || depends(j, i);
+            for (int32_t j = 0; j < node.count; ++j) {
+                if (i != j && (Rules::Contends(aims[i], node.enemies[j], aims[j])
+                               || Rules::Contends(aims[j], node.enemies[i], aims[i])))
+                    tied[i] = true;
+            }
         }
         const auto split = std::stable_partition(order.begin(), order.begin() + node.count,
                                                  [&](int32_t i) { return !tied[i]; });
@@ -256,10 +440,10 @@ private:
         for (int32_t i = 0; i < node.count; ++i)
             nearest = std::min(nearest, distance[cell * cells + node.enemies[i]]);
         const int32_t away = 64 - nearest;
-        if (node.left & Bit(cell)) {
+        if (node.toVisit & Bit(cell)) {
             int32_t ways = 0;
             for (const int32_t next : pattern.Neighbours(cell))
-                ways += (node.left & Bit(next)) != 0;
+                ways += (node.toVisit & Bit(next)) != 0;
             return ways * 128 + away;
         }
         const int32_t proven = std::min(served[node.player * MaxCells + cell], 100);
@@ -269,24 +453,36 @@ private:
     // Checks the loss found for the root: gathers the positions called lost that it rests
     // on, drops those with a move that leads anywhere else until none is left to drop, and
     // tells whether the root is still among them. Those dropped are doubted, so a search
-    // again looks at them afresh.
+    // again looks at them afresh. The positions are kept by their keys, a sixth of a whole
+    // position each, and a check that would outgrow the memory given ends undecided.
     bool LossHolds(const Node& root)
     {
-        std::vector<Node> proof;
+        struct Held {
+            uint64_t toVisit;
+            uint64_t key;
+        };
+        std::vector<Held> proof;
         const auto take = [&](const Node& node) {
-            Table::Entry* entry = table.Find(node.left, node.Key());
+            const uint64_t key = node.Key();
+            Table::Entry* entry = table.Find(node.toVisit, key);
             if (!entry || !entry->Lost())
                 return false;
             if (!(entry->word & CheckedMark)) {
                 entry->word |= CheckedMark;
-                proof.push_back(node);
+                proof.push_back({node.toVisit, key});
+                if (proof.size() % CheckEvery == 0) {
+                    const std::size_t bytes = table.bytes() + proof.capacity() * sizeof(Held);
+                    peakBytes = std::max(peakBytes, bytes);
+                    if (bytes > limits.memoryBytes * 2)
+                        stopped = true;
+                }
             }
             return true;
         };
         take(root);
         for (size_t i = 0; i < proof.size() && !stopped; ++i) {
-            const Node node = proof[i]; // the list grows meanwhile
-            ForEachMove(node, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
+            const Node node = Node::FromKey(proof[i].toVisit, proof[i].key, enemies);
+            ForEachMove(node, -1, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
                 if (result == Rules::MoveResult::Made) {
                     if (chase) {
                         for (const Node& after : ChaseOutcomes(next, Scratch)) {
@@ -302,9 +498,10 @@ private:
             if (i % CheckEvery == 0 && OutOfTime())
                 stopped = true;
         }
+        peakBytes = std::max(peakBytes, table.bytes() + proof.capacity() * sizeof(Held));
 
         const auto held = [&](const Node& node) {
-            const Table::Entry* entry = table.Find(node.left, node.Key());
+            const Table::Entry* entry = table.Find(node.toVisit, node.Key());
             return entry && entry->Lost() && (entry->word & CheckedMark);
         };
         for (bool dropped = true; dropped && !stopped;) {
@@ -312,15 +509,16 @@ private:
             for (size_t i = 0; i < proof.size() && !stopped; ++i) {
                 if (i % CheckEvery == 0 && OutOfTime())
                     stopped = true;
-                if (!held(proof[i]) || Closed(proof[i], held))
+                const Node node = Node::FromKey(proof[i].toVisit, proof[i].key, enemies);
+                if (!held(node) || Closed(node, held))
                     continue;
-                table.Find(proof[i].left, proof[i].Key())->word |= DoubtedMark;
+                table.Find(node.toVisit, proof[i].key)->word |= DoubtedMark;
                 dropped = true;
             }
         }
         const bool holds = !stopped && held(root);
-        for (const Node& node : proof)
-            table.Find(node.left, node.Key())->word &= ~CheckedMark;
+        for (const Held& node : proof)
+            table.Find(node.toVisit, node.key)->word &= ~CheckedMark;
         return holds;
     }
 
@@ -330,7 +528,7 @@ private:
     bool Closed(const Node& node, Held&& held)
     {
         bool closed = true;
-        ForEachMove(node, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
+        ForEachMove(node, -1, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
             if (result == Rules::MoveResult::Cleared) {
                 closed = false;
             } else if (result == Rules::MoveResult::Made) {
@@ -355,12 +553,21 @@ private:
         return limits.deadline && std::chrono::steady_clock::now() >= *limits.deadline;
     }
 
-    // Whether it was written down.
-    bool Remember(uint64_t left, uint64_t key, uint64_t marks, int32_t move, int32_t work)
+    // The position's entry in the table, if there is room for it. Holding one may move the
+    // others, so no entry is kept across it.
+    Table::Entry* Hold(const Node& node, int32_t work)
     {
-        const bool stored = table.Store(left, key, marks, move, work, limits.memoryBytes);
-        peakBytes = std::max(peakBytes, table.bytes());
-        return stored;
+        return table.Hold(node.toVisit, node.Key(), work, limits.memoryBytes);
+    }
+
+    // Writes down a way to clear the position, if it is shorter than the one known.
+    // Whether the position is now written down as won.
+    bool RememberWin(const Node& node, int32_t move, uint32_t moves, int32_t work)
+    {
+        Table::Entry* e = Hold(node, work);
+        if (!e)
+            return false;
+        return moves >= e->high() || e->SetWin(move, moves);
     }
 
     // The outcome list of the check, apart from those of the line.
@@ -371,18 +578,28 @@ private:
     // The positions after each distinct chase, one list per depth of the line.
     std::vector<Outcomes> outcomesByDepth;
     std::vector<int32_t> distance;
+    std::vector<int32_t> steps;
+    // Each cell's neighbours.
+    std::array<uint64_t, MaxCells> ways{};
     // How many wins each move from one cell to another has led to.
     std::vector<int32_t> served = std::vector<int32_t>(MaxCells * MaxCells);
     SolverLimits limits;
     uint64_t visited = 0;
     bool stopped = false;
+    // Where the search for a short way gives up for now.
+    uint64_t shortening = UINT64_MAX;
     Table table;
     Line line;
     std::size_t peakBytes = 0;
 };
 
+GameSolver::GameSolver(std::shared_ptr<const GamePattern> pattern)
+    : m_pattern(std::move(pattern))
+{
+}
+
 GameSolver::GameSolver(const GameField& field)
-    : m_pattern(field.sharedPattern())
+    : GameSolver(field.sharedPattern())
 {
 }
 
@@ -398,17 +615,17 @@ SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& lim
     Node root;
     for (int32_t c = 0; c < cells; ++c) {
         if (from.unvisited[c] >= 0)
-            root.left |= Bit(c);
+            root.toVisit |= Bit(c);
     }
     root.player = from.player;
     root.cycle = from.cycleMoves;
     root.count = static_cast<int32_t>(from.enemies.size());
     std::copy(from.enemies.begin(), from.enemies.end(), root.enemies.begin());
     root.ordered = true;
-    if (root.left == 0)
-        return {Verdict::Clearable, from.player};
-    // What the search knows holds for this pattern with this many enemies.
-    if (!m_search || m_search->enemies != root.count)
-        m_search = std::make_unique<Search>(pattern, root.count);
-    return m_search->Run(root, limits);
+    if (root.toVisit == 0)
+        return {.verdict = Verdict::Clearable, .move = from.player, .par = 0, .parProved = true};
+    // What the prover knows holds for this pattern with this many enemies.
+    if (!m_prover || m_prover->enemies != root.count)
+        m_prover = std::make_unique<Prover>(pattern, root.count);
+    return m_prover->Run(root, limits);
 }

@@ -20,7 +20,9 @@ enum class Verdict { Clearable, Lost, Undecided };
 struct SolverLimits {
     // Positions a search may visit; it ends undecided beyond them.
     uint64_t positions = 5'000'000;
-    // What the solver's table may hold; beyond it, it forgets positions it found lost.
+    // What the solver's table may grow to, from a small start as the search needs it (while
+    // it doubles it holds half as much again); beyond it, it forgets positions it found lost
+    // or unable to clear in few moves.
     std::size_t memoryBytes = std::size_t{32} << 20;
     // Read every few thousand positions: a search that sees it set ends undecided at once.
     const std::atomic<bool>* cancel = nullptr;
@@ -35,20 +37,25 @@ struct SolverResult {
     uint64_t positions = 0;
     // The most memory the solver's tables have held so far.
     std::size_t peakBytes = 0;
-    // When clearable: the most moves the strategy whose first move is `move` needs to the
-    // clear against the worst chase orders; the par when proved.
+    // When clearable, the most moves the way that starts with the move needs to the clear,
+    // whatever orders the enemies take: the par of the position once proved, else a bound
+    // on it. -1 otherwise.
     int32_t par = -1;
-    // No strategy always needs fewer.
+    // Whether no way always clears in fewer moves.
     bool parProved = false;
 };
 
-// Proves patterns clearable or lost by searching the positions a pattern can reach. It
-// plays by the game's own rules on a pattern it keeps, so the game may go on while it
-// runs on another thread. What it proves of a position stays true for the whole pattern,
-// so it remembers it across searches: a search from the next position starts warm.
+// Proves patterns clearable or lost by searching the positions a pattern can reach, and
+// finds the fewest moves that surely clear them. It plays by the game's own rules on a
+// copy of the pattern, so the game may go on while it runs on another thread. What it
+// proves of a position stays true for the whole pattern, so it remembers it across
+// searches: a search from the next position starts warm, and a move it hinted leads to a
+// position it already knows to clear in fewer moves.
 class GameSolver {
 public:
-    // Keeps the field's pattern as dealt now: cells, neighbours, obstacles and traps.
+    // Keeps the pattern: cells, neighbours, obstacles and traps.
+    explicit GameSolver(std::shared_ptr<const GamePattern> pattern);
+    // Keeps the field's pattern as dealt now.
     explicit GameSolver(const GameField& field);
     ~GameSolver();
 
@@ -57,13 +64,9 @@ public:
 
     SolverResult Solve(const GamePosition& from, const SolverLimits& limits);
 
-    // Patterns larger than this, or with more enemies, are left undecided.
-    static constexpr int32_t MaxCells = 64;
-    static constexpr int32_t MaxEnemies = 5;
-
 private:
-    class Search;
+    class Prover;
 
     std::shared_ptr<const GamePattern> m_pattern;
-    std::unique_ptr<Search> m_search;
+    std::unique_ptr<Prover> m_prover;
 };

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "GameRules.h"
-#include "GameSolver.h"
+#include "Gamefield.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 
@@ -11,25 +12,31 @@
 // of it the rules play on.
 namespace Solver {
 
+// Patterns larger than this, or with more enemies, are left undecided. The options deal
+// at most 40 cells.
+inline constexpr int32_t MaxCells = 40;
+inline constexpr int32_t MaxEnemies = 5;
+
 // A position's key: the player's cell, the move of the cycle, whether the enemies'
 // order is known, and the enemies' cells. A position the search keeps has made fewer
-// moves of its cycle than the chase move, so two bits hold them only as long as the
-// chase comes at the fourth move at the latest.
+// moves of its cycle than the chase move, so the cycle's bits follow from it.
 inline constexpr int32_t CellBits = 6;
+static_assert(MaxCells <= 1 << CellBits);
 inline constexpr uint64_t CellMask = (1u << CellBits) - 1;
+inline constexpr int32_t CycleBits = std::bit_width(static_cast<unsigned>(Rules::ChaseMove - 1));
 inline constexpr int32_t PlayerShift = 0;
-inline constexpr int32_t CycleShift = 6;
-inline constexpr int32_t OrderedShift = 8;
-static_assert(Rules::ChaseMove - 1 < 1 << (OrderedShift - CycleShift), "the cycle's bits cannot hold its moves");
-inline constexpr int32_t EnemyShift = 9;
-inline constexpr int32_t KeyBits = EnemyShift + CellBits * GameSolver::MaxEnemies;
+inline constexpr int32_t CycleShift = PlayerShift + CellBits;
+inline constexpr int32_t OrderedShift = CycleShift + CycleBits;
+inline constexpr int32_t EnemyShift = OrderedShift + 1;
+inline constexpr int32_t KeyBits = EnemyShift + CellBits * MaxEnemies;
 inline constexpr uint64_t KeyMask = (uint64_t{1} << KeyBits) - 1;
-// Above the key, a remembered position holds the move that wins it, how much search it
-// took, and its marks.
+// Above the key, a remembered position holds its best move, how much search it took, and
+// its marks.
 inline constexpr int32_t MoveShift = KeyBits;
 inline constexpr int32_t WorkShift = MoveShift + CellBits;
 inline constexpr uint64_t WorkMask = 31;
-inline constexpr uint64_t WonMark = uint64_t{1} << 63;
+static_assert(WorkShift + 5 <= 59);
+inline constexpr uint64_t UsedMark = uint64_t{1} << 63;
 inline constexpr uint64_t LostMark = uint64_t{1} << 62;
 // A loss that failed its check: as if never found.
 inline constexpr uint64_t DoubtedMark = uint64_t{1} << 61;
@@ -43,15 +50,14 @@ inline uint64_t Bit(int32_t cell)
 
 // A position as the search keeps it.
 struct Node {
-    // The cells still to visit.
-    uint64_t left = 0;
+    uint64_t toVisit = 0;
     int32_t player = 0;
     int32_t cycle = 0;
     int32_t count = 0;
     // The enemies are in the order of the next chase while it is known, the list's own;
     // once a chase has drawn a new order nobody can foresee, they are kept sorted.
     bool ordered = false;
-    std::array<int32_t, GameSolver::MaxEnemies> enemies{};
+    std::array<int32_t, MaxEnemies> enemies{};
 
     uint64_t EnemyMask() const
     {
@@ -69,6 +75,19 @@ struct Node {
             key |= uint64_t(enemies[i]) << (EnemyShift + CellBits * i);
         return key;
     }
+
+    static Node FromKey(uint64_t toVisit, uint64_t key, int32_t count)
+    {
+        Node node;
+        node.toVisit = toVisit;
+        node.player = static_cast<int32_t>(key >> PlayerShift & CellMask);
+        node.cycle = static_cast<int32_t>(key >> CycleShift & ((1u << CycleBits) - 1));
+        node.ordered = (key >> OrderedShift & 1) != 0;
+        node.count = count;
+        for (int32_t i = 0; i < count; ++i)
+            node.enemies[i] = static_cast<int32_t>(key >> (EnemyShift + CellBits * i) & CellMask);
+        return node;
+    }
 };
 
 // The rules' view of a search position.
@@ -85,13 +104,13 @@ public:
     int32_t playerCell() const { return node.player; }
     int32_t cycleMoves() const { return node.cycle; }
     bool EnemyOn(int32_t cell) const { return (enemyMask & Bit(cell)) != 0; }
-    bool HasUnvisited() const { return node.left != 0; }
+    bool HasUnvisited() const { return node.toVisit != 0; }
     std::span<const int32_t> enemyCells() const { return {node.enemies.data(), static_cast<size_t>(node.count)}; }
 
     void PlacePlayer(int32_t cell)
     {
         node.player = cell;
-        node.left &= ~Bit(cell);
+        node.toVisit &= ~Bit(cell);
         ++node.cycle;
     }
     void EndCycle() { node.cycle = 0; }

@@ -13,58 +13,100 @@ namespace Solver {
 // Deeper lines are not followed (the recursion stays within a thread's stack); a loss
 // that needed one fails its check.
 inline constexpr int32_t MaxDepth = 1000;
+// A bound on moves that no position has: not known yet.
+inline constexpr uint32_t NoBound = UINT32_MAX;
 
-// What the search found of the positions it finished, looked up by position. Four
-// entries share a slot of one cache line; an entry goes to its own slot or the one
-// beside. The table grows while its memory allows; then a new entry takes the place of the
-// one in its slots that took the least search to find.
+// What the search found of the positions it looked at, looked up by position. Four
+// entries share a slot of one cache line; an entry goes to its own slot or the one beside. The table starts
+// small and doubles while its memory allows, so a search that needs few positions holds
+// little; then a new entry takes the place of the one in its slots that took the least
+// search to find.
 class Table {
 public:
     struct Entry {
-        uint64_t left = 0;
+        // The cells left, and above them what is proved of the position: no way clears it
+        // in fewer than low moves, and the way that starts with the move clears it in at
+        // most high, whatever the enemies do.
+        uint64_t cells = 0;
         uint64_t word = 0; // the key, the move, the work and the marks; 0 when empty
 
+        static constexpr uint64_t CellsMask = (uint64_t{1} << MaxCells) - 1;
+        static constexpr int32_t LowShift = MaxCells;
+        static constexpr int32_t HighShift = LowShift + 12;
+        static constexpr uint32_t BoundMask = 4095;
+        static_assert(HighShift + 12 <= 64);
+
+        uint64_t toVisit() const { return cells & CellsMask; }
         uint64_t key() const { return word & KeyMask; }
-        bool Won() const { return (word & WonMark) != 0; }
+        uint32_t low() const { return static_cast<uint32_t>(cells >> LowShift & BoundMask); }
+        uint32_t high() const
+        {
+            const auto h = static_cast<uint32_t>(cells >> HighShift & BoundMask);
+            return h == BoundMask ? NoBound : h;
+        }
+        bool Won() const { return high() != NoBound; }
         // Lost as far as the search knows: found so and not doubted.
-        bool Lost() const { return (word & (LostMark | DoubtedMark)) == LostMark; }
+        bool Lost() const { return !Won() && (word & (LostMark | DoubtedMark)) == LostMark; }
         int32_t move() const { return static_cast<int32_t>(word >> MoveShift & CellMask); }
-        uint64_t worth() const { return Won() ? WorkMask + 1 : word >> WorkShift & WorkMask; }
+        uint64_t work() const { return word >> WorkShift & WorkMask; }
+        uint64_t worth() const { return Won() ? WorkMask + 1 : work(); }
+
+        // A bound too high to hold is held lower: a bound below still holds.
+        void RaiseLow(uint32_t moves)
+        {
+            moves = std::min(moves, BoundMask - 1);
+            if (moves > low())
+                cells = (cells & ~(uint64_t{BoundMask} << LowShift)) | uint64_t{moves} << LowShift;
+        }
+        // Whether the way could be written down: one too long to hold is not.
+        bool SetWin(int32_t cell, uint32_t moves)
+        {
+            if (moves >= BoundMask)
+                return false;
+            word = (word & ~(CellMask << MoveShift | LostMark | DoubtedMark)) | uint64_t(cell) << MoveShift;
+            cells = (cells & ~(uint64_t{BoundMask} << HighShift)) | uint64_t{moves} << HighShift;
+            return true;
+        }
     };
 
-    Entry* Find(uint64_t left, uint64_t key)
+    Entry* Find(uint64_t toVisit, uint64_t key)
     {
         if (slots.empty())
             return nullptr;
-        const size_t slot = Slot(left, key);
+        const size_t slot = Slot(toVisit, key);
         for (const size_t s : {slot, slot ^ 1}) {
             for (Entry& e : slots[s].entries) {
-                if (e.word != 0 && e.left == left && e.key() == key)
+                if (e.word != 0 && e.toVisit() == toVisit && e.key() == key)
                     return &e;
             }
         }
         return nullptr;
     }
 
-    // work: about how many positions the search took to find it, as a power of two.
-    // Whether the entry was written.
-    bool Store(uint64_t left, uint64_t key, uint64_t marks, int32_t move, int32_t work, std::size_t limit)
+    // The position's entry, made if it has none yet; nullptr when there is no room for it.
+    // work: about how many positions the search took to find what it holds, as a power of
+    // two; a new entry takes the place only of one that took less.
+    Entry* Hold(uint64_t toVisit, uint64_t key, int32_t work, std::size_t limit)
     {
-        const Entry entry{left, key | marks | uint64_t(std::max(move, 0)) << MoveShift
-                                    | uint64_t(std::min<int32_t>(work, WorkMask)) << WorkShift};
-        if (Entry* e = Find(left, key)) {
-            *e = entry;
-            return true;
+        const uint64_t worked = uint64_t(std::min<int32_t>(work, WorkMask));
+        Entry* e = Find(toVisit, key);
+        if (!e) {
+            const Entry entry{toVisit | uint64_t{Entry::BoundMask} << Entry::HighShift,
+                              key | UsedMark | worked << WorkShift};
+            // A full slot is made room for while the memory allows.
+            while (!(e = Place(entry))) {
+                if (!Grow(limit))
+                    return Replace(entry);
+            }
+        } else if (e->work() < worked) {
+            e->word = (e->word & ~(WorkMask << WorkShift)) | worked << WorkShift;
         }
-        // A full slot is made room for while the memory allows.
-        while (!Place(entry)) {
-            if (!Grow(limit))
-                return Replace(entry);
-        }
-        return true;
+        return e;
     }
 
     std::size_t bytes() const { return slots.size() * sizeof(Bucket); }
+    // The most the table held at once, a growing one's old and new slots together.
+    std::size_t peakBytes() const { return peak; }
 
 private:
     static constexpr int Ways = 4;
@@ -72,35 +114,38 @@ private:
         std::array<Entry, Ways> entries;
     };
 
-    size_t Slot(uint64_t left, uint64_t key) const
+    size_t Slot(uint64_t toVisit, uint64_t key) const
     {
-        uint64_t h = left * 0x9E3779B97F4A7C15u ^ (key + 0x632BE59BD9B4E019u) * 0xC2B2AE3D27D4EB4Fu;
-        h ^= h >> 29;
-        return static_cast<size_t>(h) & mask;
+        // Mixed through, as the cells left and the key differ mostly in their low bits.
+        uint64_t h = toVisit ^ (key + 0x632BE59BD9B4E019u) * 0x9E3779B97F4A7C15u;
+        h = (h ^ h >> 32) * 0xD6E8FEB86659FD93u;
+        h = (h ^ h >> 32) * 0xD6E8FEB86659FD93u;
+        return static_cast<size_t>(h ^ h >> 32) & mask;
     }
 
     // Takes an empty place in the entry's slot or the one beside it, if there is one.
-    bool Place(const Entry& entry)
+    Entry* Place(const Entry& entry)
     {
         if (slots.empty())
-            return false;
-        const size_t slot = Slot(entry.left, entry.key());
+            return nullptr;
+        const size_t slot = Slot(entry.toVisit(), entry.key());
         for (const size_t s : {slot, slot ^ 1}) {
             for (Entry& e : slots[s].entries) {
                 if (e.word == 0) {
                     e = entry;
-                    return true;
+                    return &e;
                 }
             }
         }
-        return false;
+        return nullptr;
     }
 
     // Gives the entry the place of the one in its slots that is worth least, unless that
-    // is worth more; a won position keeps its place. Whether the entry was written.
-    bool Replace(const Entry& entry)
+    // is worth more; a won position keeps its place, so the moves written down always
+    // lead on to a clear.
+    Entry* Replace(const Entry& entry)
     {
-        const size_t slot = Slot(entry.left, entry.key());
+        const size_t slot = Slot(entry.toVisit(), entry.key());
         Entry* cheapest = nullptr;
         for (const size_t s : {slot, slot ^ 1}) {
             for (Entry& e : slots[s].entries) {
@@ -109,21 +154,22 @@ private:
             }
         }
         if (!cheapest || cheapest->worth() > entry.worth())
-            return false;
+            return nullptr;
         *cheapest = entry;
-        return true;
+        return cheapest;
     }
 
     // Doubles the table, if the memory allows; false when it does not.
     bool Grow(std::size_t limit)
     {
-        const size_t size = slots.empty() ? 1u << 12 : slots.size() * 2;
+        const size_t size = slots.empty() ? 1u << 10 : slots.size() * 2;
         static_assert(sizeof(Bucket) == 64);
         if (size * sizeof(Bucket) > limit)
             return false;
         std::vector<Bucket> old(size);
         old.swap(slots);
         mask = size - 1;
+        peak = std::max(peak, bytes() + old.size() * sizeof(Bucket));
         for (const Bucket& bucket : old) {
             // Twice the room leaves next to no slot full, so a won position that finds none
             // is as rare as eight in one place.
@@ -137,28 +183,29 @@ private:
 
     std::vector<Bucket> slots;
     size_t mask = 0;
+    std::size_t peak = 0;
 };
 
 // The positions on the line being searched. They leave in the reverse order of their
 // coming, so a slot can simply be emptied: no position still there was placed past it.
 class Line {
 public:
-    bool Holds(uint64_t left, uint64_t key) const
+    bool Holds(uint64_t toVisit, uint64_t key) const
     {
-        for (size_t i = Slot(left, key);; i = (i + 1) & (Size - 1)) {
+        for (size_t i = Slot(toVisit, key);; i = (i + 1) & (Size - 1)) {
             if (!slots[i].used)
                 return false;
-            if (slots[i].left == left && slots[i].key == key)
+            if (slots[i].toVisit == toVisit && slots[i].key == key)
                 return true;
         }
     }
 
-    size_t Add(uint64_t left, uint64_t key)
+    size_t Add(uint64_t toVisit, uint64_t key)
     {
-        size_t i = Slot(left, key);
+        size_t i = Slot(toVisit, key);
         while (slots[i].used)
             i = (i + 1) & (Size - 1);
-        slots[i] = {left, key, true};
+        slots[i] = {toVisit, key, true};
         return i;
     }
 
@@ -170,14 +217,14 @@ private:
     static_assert(Size >= 2 * MaxDepth);
 
     struct Entry {
-        uint64_t left = 0;
+        uint64_t toVisit = 0;
         uint64_t key = 0;
         bool used = false;
     };
 
-    static size_t Slot(uint64_t left, uint64_t key)
+    static size_t Slot(uint64_t toVisit, uint64_t key)
     {
-        const uint64_t h = (left ^ key * 0x9E3779B97F4A7C15u) * 0xD6E8FEB86659FD93u;
+        const uint64_t h = (toVisit ^ key * 0x9E3779B97F4A7C15u) * 0xD6E8FEB86659FD93u;
         return static_cast<size_t>(h >> 40) & (Size - 1);
     }
 
