@@ -1,5 +1,7 @@
 #include "SolverWorker.h"
 
+#include "Gamefield.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -70,13 +72,12 @@ void* SolverWorker::Run(void* worker)
     return nullptr;
 }
 
-void SolverWorker::NewPattern(const GameField& pattern)
+void SolverWorker::NewPattern(const GameField& field)
 {
-    auto copy = std::make_unique<Pattern>();
-    copy->game.field().CopyPattern(pattern);
+    std::shared_ptr<const GamePattern> pattern = field.sharedPattern();
     {
         const std::lock_guard lock(m_mutex);
-        m_next.pattern = std::move(copy);
+        m_next.pattern = std::move(pattern);
         m_next.end = false;
         m_next.from.reset();
         m_cancel = true;
@@ -132,7 +133,7 @@ void SolverWorker::Cancel()
 
 void SolverWorker::Work()
 {
-    std::unique_ptr<Pattern> pattern;
+    std::shared_ptr<const GamePattern> pattern;
     // Made at the pattern's first search, and again at the first after an end.
     std::unique_ptr<GameSolver> solver;
     int searches = 0;
@@ -144,7 +145,7 @@ void SolverWorker::Work()
             break;
         if (m_next.pattern || m_next.end) {
             // The last pattern's tables are freed on this thread, which alone can trim its arena.
-            std::unique_ptr<Pattern> old = m_next.pattern ? std::exchange(pattern, std::move(m_next.pattern))
+            std::shared_ptr<const GamePattern> old = m_next.pattern ? std::exchange(pattern, std::move(m_next.pattern))
                                                            : nullptr;
             m_next.end = false;
             lock.unlock();
@@ -163,7 +164,7 @@ void SolverWorker::Work()
         lock.unlock();
         if (pattern) {
             if (!solver) {
-                solver = std::make_unique<GameSolver>(pattern->game.field());
+                solver = std::make_unique<GameSolver>(pattern);
                 searches = 0;
                 spent = 0;
             }

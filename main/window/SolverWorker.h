@@ -32,9 +32,9 @@ public:
     // Waits only as long as the cancel takes.
     ~SolverWorker() override;
 
-    // The searches from now on are of this pattern, until the next one. Copied here: the
-    // game may go on at once.
-    void NewPattern(const GameField& pattern);
+    // The searches from now on are of the field's pattern as dealt, until the next one. The
+    // pattern is a value the worker keeps, so the game may go on at once.
+    void NewPattern(const GameField& field);
     // Searches from the position instead of what runs now. The limits' cancel flag is the
     // worker's own.
     void Search(const GamePosition& from, const SolverLimits& limits);
@@ -64,16 +64,10 @@ signals:
     void Decided();
 
 private:
-    // The pattern as dealt, from which a solver is made whenever the pattern needs one.
-    struct Pattern {
-        GameRandom random{0};
-        StatusOption status;
-        Game game{random, status};
-    };
-
     struct Request {
-        // A pattern the worker is still to take up.
-        std::unique_ptr<Pattern> pattern;
+        // A pattern the worker is still to take up, as dealt: a solver is made of it whenever
+        // the pattern needs one.
+        std::shared_ptr<const GamePattern> pattern;
         bool end = false;
         std::optional<GamePosition> from;
         SolverLimits limits;
