@@ -38,10 +38,12 @@ sigset_t TerminationSignals()
 }
 
 // systemd stops the programs of a session with SIGTERM followed at once by SIGHUP, and
-// both may arrive together, SIGHUP first. The pair is one request to end.
+// both may arrive together, SIGHUP first. The pair is one request to end. So is the same
+// one twice: timeout(1), and any kill of a process and then of its group, send it twice.
 bool Paired(int one, int other)
 {
-    return (one == SIGTERM && other == SIGHUP) || (one == SIGHUP && other == SIGTERM);
+    const auto ending = [](int signal) { return signal == SIGTERM || signal == SIGHUP; };
+    return ending(one) && ending(other);
 }
 
 void OnTerminationSignal(int signal)
