@@ -226,7 +226,9 @@ private:
         for (uint64_t rest = node.toVisit; rest != 0; rest &= rest - 1) {
             const int32_t cell = std::countr_zero(rest);
             nearest = std::min(nearest, steps[node.player * cells + cell]);
-            ends += std::max(0, 2 - std::popcount(ways[cell] & node.toVisit));
+            // No more than two neighbours left matter, and telling them apart needs no count.
+            const uint64_t beside = ways[cell] & node.toVisit;
+            ends += beside == 0 ? 2 : (beside & (beside - 1)) == 0 ? 1 : 0;
         }
         const int32_t runs = std::max(1, (ends + 1) / 2);
         return static_cast<uint32_t>(std::popcount(node.toVisit) + runs - 1 + nearest - 1);
