@@ -133,10 +133,10 @@ public:
 
 private:
     // Searches for any way, and for a loss once one is checked, until the budget is spent
-    // or the search has visited pause positions.
-    SolverResult Decide(const Node& root, uint64_t pause)
+    // or the search has visited until positions.
+    SolverResult Decide(const Node& root, uint64_t until)
     {
-        Pause(pause);
+        Pause(until);
         SolverResult result = Known(root);
         for (int32_t round = 0; round < MaxRounds && !halted && result.verdict == Verdict::Undecided; ++round) {
             const Found found = Visit(root, 0);
