@@ -42,10 +42,11 @@ using namespace Solver;
 
 namespace {
 
+// Positions the search for any way, then the search for a short way, may take before the
+// other takes a turn.
+constexpr uint64_t FirstTry = 100'000;
 // The budget and the cancel flag are looked at once in this many positions.
 constexpr uint64_t CheckEvery = 4096;
-// Positions a search for a short way may take before the search for any way.
-constexpr uint64_t FirstTry = 100'000;
 // Searches again after a failed check at most this often before giving up undecided.
 constexpr int32_t MaxRounds = 4;
 // Steps between cells that no walk takes.
@@ -98,16 +99,46 @@ public:
         visited = 0;
         stopped = false;
         SolverResult result = Known(root);
-        if (result.verdict == Verdict::Undecided) {
-            // A short way is often found sooner than any way, which may wander far before it
-            // clears; when none comes quickly, as none does for a lost position, the search
-            // for any way takes over.
-            shortening = visited + FirstTry;
+        // The search for any way decides most positions quickly. Where it takes longer,
+        // a short way is often found sooner than any way, which may wander far before it
+        // clears; when none comes quickly, as none does for a lost position, the search for
+        // any way goes on where it left off. Searches again from the same position take
+        // their turns on from where the last one ended.
+        if (root.toVisit != lastRoot.toVisit || root.Key() != lastRoot.Key())
+            earlier = 0;
+        lastRoot = root;
+        const auto rest = [&](uint64_t turn) { return turn > earlier ? turn - earlier : 0; };
+        if (result.verdict == Verdict::Undecided && rest(FirstTry) > 0)
+            result = Decide(root, rest(FirstTry));
+        if (result.verdict == Verdict::Undecided && !stopped && visited < rest(2 * FirstTry)) {
+            Pause(rest(2 * FirstTry));
             Shorten(root, NoBound);
-            shortening = UINT64_MAX;
             result = Known(root);
         }
-        for (int32_t round = 0; round < MaxRounds && !stopped && result.verdict == Verdict::Undecided; ++round) {
+        if (result.verdict == Verdict::Undecided && !stopped)
+            result = Decide(root, UINT64_MAX);
+        earlier = result.verdict == Verdict::Undecided ? earlier + visited : 0;
+        Pause(UINT64_MAX);
+        if (result.verdict == Verdict::Clearable && !result.parProved) {
+            Shorten(root, static_cast<uint32_t>(result.par));
+            if (const SolverResult shorter = Known(root); shorter.verdict == Verdict::Clearable)
+                result = shorter;
+        }
+        result.positions = visited;
+        result.peakBytes = std::max(peakBytes, table.peakBytes());
+        return result;
+    }
+
+    const int32_t enemies;
+
+private:
+    // Searches for any way, and for a loss once one is checked, until the budget is spent
+    // or the search has visited until positions.
+    SolverResult Decide(const Node& root, uint64_t until)
+    {
+        Pause(until);
+        SolverResult result = Known(root);
+        for (int32_t round = 0; round < MaxRounds && !halted && result.verdict == Verdict::Undecided; ++round) {
             const Found found = Visit(root, 0);
             if (found.outcome == Outcome::Won) {
                 result = Known(root);
@@ -124,19 +155,26 @@ public:
                 break;
             }
         }
-        if (result.verdict == Verdict::Clearable && !result.parProved) {
-            Shorten(root, static_cast<uint32_t>(result.par));
-            if (const SolverResult shorter = Known(root); shorter.verdict == Verdict::Clearable)
-                result = shorter;
-        }
-        result.positions = visited;
-        result.peakBytes = std::max(peakBytes, table.peakBytes());
         return result;
     }
 
-    const int32_t enemies;
+    void Pause(uint64_t at)
+    {
+        pause = at;
+        halted = stopped || visited >= pause;
+    }
 
-private:
+    // Counts a position, and tells whether the search is to end here for now.
+    bool Halts()
+    {
+        if (++visited % CheckEvery == 0) {
+            if (OutOfTime())
+                stopped = true;
+            halted = stopped || visited >= pause;
+        }
+        return halted;
+    }
+
     enum class Outcome { Won, Lost, Stopped };
 
     struct Found {
@@ -188,7 +226,9 @@ private:
         for (uint64_t rest = node.toVisit; rest != 0; rest &= rest - 1) {
             const int32_t cell = std::countr_zero(rest);
             nearest = std::min(nearest, steps[node.player * cells + cell]);
-            ends += std::max(0, 2 - std::popcount(ways[cell] & node.toVisit));
+            // No more than two neighbours left matter, and telling them apart needs no count.
+            const uint64_t beside = ways[cell] & node.toVisit;
+            ends += beside == 0 ? 2 : (beside & (beside - 1)) == 0 ? 1 : 0;
         }
         const int32_t runs = std::max(1, (ends + 1) / 2);
         return static_cast<uint32_t>(std::popcount(node.toVisit) + runs - 1 + nearest - 1);
@@ -196,9 +236,7 @@ private:
 
     Found Visit(const Node& node, int32_t depth)
     {
-        if (++visited % CheckEvery == 0 && OutOfTime())
-            stopped = true;
-        if (stopped)
+        if (Halts())
             return {Outcome::Stopped};
 
         const uint64_t key = node.Key();
@@ -275,7 +313,7 @@ private:
         uint32_t low = std::max(LowerBound(root), known ? known->low() : 0u);
         uint32_t step = 1;
         bool shortened = false;
-        while (low < high && low < static_cast<uint32_t>(MaxDepth) && !stopped && visited < shortening) {
+        while (low < high && low < static_cast<uint32_t>(MaxDepth) && !halted) {
             const uint32_t n = shortened ? low + (high - low) / 2 : std::min(low + step - 1, high - 1);
             const Found found = Within(root, n, 0);
             if (found.outcome == Outcome::Won) {
@@ -292,9 +330,7 @@ private:
     // the most moves the way found takes.
     Found Within(const Node& node, uint32_t n, int32_t depth)
     {
-        if (++visited % CheckEvery == 0 && OutOfTime())
-            stopped = true;
-        if (stopped || visited >= shortening)
+        if (Halts())
             return {Outcome::Stopped};
         // Deeper down, the move that led here has been weighed so already.
         if (depth == 0 && LowerBound(node) > n)
@@ -585,9 +621,15 @@ private:
     std::vector<int32_t> served = std::vector<int32_t>(MaxCells * MaxCells);
     SolverLimits limits;
     uint64_t visited = 0;
+    // The budget is spent.
     bool stopped = false;
-    // Where the search for a short way gives up for now.
-    uint64_t shortening = UINT64_MAX;
+    // Where the search gives up for now, to go on another way; and whether it has come.
+    uint64_t pause = UINT64_MAX;
+    bool halted = false;
+    // The position the last search started from, and the positions spent on it so far
+    // while it stays undecided.
+    Node lastRoot;
+    uint64_t earlier = 0;
     Table table;
     Line line;
     std::size_t peakBytes = 0;
