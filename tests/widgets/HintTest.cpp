@@ -95,12 +95,12 @@ TEST(Hint, WhenNoWayIsSureABoxSaysSo)
     EXPECT_TRUE(HintArea(*game).isEmpty());
 }
 
-// The window goes while its search has seconds left to run: it waits only for the cancel.
+// The window goes while its search is still running: it waits only for the cancel.
 TEST(Hint, ClosingTheGameEndsARunningSearchAtOnce)
 {
     auto game = std::make_unique<GameWindow>(QByteArray(), HardSeed);
     game->StartSeeded();
-    QTest::qWait(200);
+    QTest::qWait(20);
     ASSERT_FALSE((*game)->hints().solver()->verdict());
     QElapsedTimer clock;
     clock.start();
@@ -169,8 +169,6 @@ TEST(Par, TheNumberDialogShowsTheParOfThePatternFromItsStart)
 
     play(QLatin1String(ParNumber));
     ASSERT_EQ(game->hints().solver()->startVerdict()->verdict, Verdict::Clearable);
-    if (game->hints().solver()->startVerdict()->par < 0)
-        GTEST_SKIP() << "this solver reports no par";
     EXPECT_EQ(shown(), QStringLiteral("Par %1").arg(Par));
     game->SetState(GameState::Gameover, true);
     EXPECT_EQ(shown(), QStringLiteral("Par %1").arg(Par));
