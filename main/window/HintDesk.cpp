@@ -85,11 +85,12 @@ void HintDesk::Leave()
 void HintDesk::Follow(bool inPattern)
 {
     Leave();
-    if (!inPattern && m_solver)
-        m_solver->EndPattern();
-    if (!inPattern || !m_solver)
+    if (!m_solver)
         return;
-    m_solver->Search(game.Position(), {});
+    if (inPattern)
+        m_solver->Search(game.Position(), {});
+    else
+        m_solver->EndPattern();
 }
 
 std::optional<SolverResult> HintDesk::startVerdict() const

@@ -92,13 +92,10 @@ void SolverWorker::NewPattern(const GameField& field)
 
 void SolverWorker::EndPattern()
 {
-    m_verdict.reset();
-    ++m_serial;
+    Cancel();
     {
         const std::lock_guard lock(m_mutex);
-        m_next.from.reset();
         m_next.end = true;
-        m_cancel = true;
     }
     m_wake.notify_one();
 }
