@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Par is the fewest moves that surely clear the pattern from its start, whatever order the ducks step in.</source>
-        <translation>Das Par ist die kleinste Zahl von Zügen, mit der sich das Muster von seinem Start aus sicher schaffen lässt, in welcher Reihenfolge die Enten auch ziehen.</translation>
+        <translation>Das Par ist die geringste Anzahl von Zügen, mit der sich das Muster von seinem Start aus sicher schaffen lässt, in welcher Reihenfolge die Enten auch ziehen.</translation>
     </message>
     <message>
         <source>No par: no sure way clears this pattern from its start.</source>
-        <translation>Kein Par: Von seinem Start aus gibt es keinen sicheren Weg, dieses Muster zu schaffen.</translation>
+        <translation>Kein Par: Es gibt keinen sicheren Weg, dieses Muster von seinem Start aus zu schaffen.</translation>
     </message>
     <message>
         <source>Par not known yet.</source>

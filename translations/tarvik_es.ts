@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Par is the fewest moves that surely clear the pattern from its start, whatever order the ducks step in.</source>
-        <translation>El par es el menor número de movimientos con que se supera con seguridad el patrón desde su inicio, sea cual sea el orden en que se muevan los patos.</translation>
+        <translation>El par es el menor número de movimientos con el que se supera con seguridad el patrón desde su inicio, sea cual sea el orden en que se muevan los patos.</translation>
     </message>
     <message>
         <source>No par: no sure way clears this pattern from its start.</source>
-        <translation>Sin par: desde su inicio no hay ninguna forma segura de superar este patrón.</translation>
+        <translation>Sin par: no hay ninguna forma segura de superar este patrón desde su inicio.</translation>
     </message>
     <message>
         <source>Par not known yet.</source>

@@ -253,15 +253,15 @@
     </message>
     <message>
         <source>Par is the fewest moves that surely clear the pattern from its start, whatever order the ducks step in.</source>
-        <translation>Le par est le plus petit nombre de coups qui réussissent sûrement la grille depuis son départ, quel que soit l’ordre dans lequel les canards avancent.</translation>
+        <translation>Le par est le plus petit nombre de coups qui permet de réussir la grille à coup sûr depuis son départ, quel que soit l’ordre dans lequel les canards avancent.</translation>
     </message>
     <message>
         <source>No par: no sure way clears this pattern from its start.</source>
-        <translation>Pas de par&#xa0;: aucune façon sûre ne réussit cette grille depuis son départ.</translation>
+        <translation>Pas de par&#xa0;: il n’y a aucune façon sûre de réussir cette grille depuis son départ.</translation>
     </message>
     <message>
         <source>Par not known yet.</source>
-        <translation>Par pas encore connu.</translation>
+        <translation>Le par n’est pas encore connu.</translation>
     </message>
     <message>
         <source>Par %1</source>
