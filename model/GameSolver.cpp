@@ -38,6 +38,12 @@
 // was shown to need and the fewest it was shown to clear in, with the move that does.
 // Every move visits at most one cell, so a position with many cells left is given up at
 // once when n is small; that is what makes the search cheap.
+//
+// Both searches give up a position at once where the enemies surely catch the player
+// before it can have made the moves its cells left need. Whether they do depends on the
+// key alone, not on what is left to visit, so one small search of the chase answers for
+// every position with that key. With many enemies on a small board most positions are
+// lost this way, and a loss found so holds whatever else is found later.
 using namespace Solver;
 
 namespace {
@@ -51,6 +57,11 @@ constexpr uint64_t CheckEvery = 4096;
 constexpr int32_t MaxRounds = 4;
 // Steps between cells that no walk takes.
 constexpr int32_t Apart = 1 << 20;
+// Cells left that no move visits, to play the chase alone; and the table's cells left for
+// what is known of it.
+constexpr uint64_t NeverClears = uint64_t{1} << 63;
+static_assert(MaxCells < 63);
+constexpr uint64_t ChaseAlone = 0;
 
 } // namespace
 
@@ -248,6 +259,11 @@ private:
         }
         if (depth >= MaxDepth || line.Holds(node.toVisit, key))
             return {Outcome::Lost};
+        if (Doomed(node, depth)) {
+            if (Table::Entry* e = Hold(node, 0); e && !e->Won())
+                e->RaiseLow(Table::Entry::Never);
+            return {Outcome::Lost};
+        }
 
         const size_t slot = line.Add(node.toVisit, key);
         const uint64_t before = visited;
@@ -284,6 +300,67 @@ private:
                 ++served[node.player * MaxCells + cell];
             return true;
         });
+        return found;
+    }
+
+    // Whether the enemies surely catch the player before it has made the moves the cells
+    // left need. The move that clears may end beside an enemy, so only the chases of the
+    // moves before it count.
+    bool Doomed(const Node& node, int32_t depth)
+    {
+        const uint32_t chases = (LowerBound(node) - 1 + static_cast<uint32_t>(node.cycle)) / Rules::ChaseMove;
+        if (chases == 0)
+            return false;
+        Node chaseOnly = node;
+        chaseOnly.toVisit = NeverClears;
+        return Escapes(chaseOnly, chases, depth) == Escape::No;
+    }
+
+    enum class Escape { Yes, No, Unknown };
+
+    // Whether the player can pass the given number of chase moves uncaught, in the game of
+    // the chase alone: the node's cells left never clear. Unknown when the budget ended it.
+    Escape Escapes(const Node& node, uint32_t chases, int32_t depth)
+    {
+        if (chases == 0)
+            return Escape::Yes;
+        if (Halts() || depth >= MaxDepth)
+            return Escape::Unknown;
+        const uint64_t key = node.Key();
+        if (const Table::Entry* known = table.Find(ChaseAlone, key)) {
+            if (known->low() >= chases)
+                return Escape::Yes;
+            if (known->high() <= chases)
+                return Escape::No;
+        }
+        const uint64_t before = visited;
+        Escape found = Escape::No;
+        ForEachMove(node, -1, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
+            if (result != Rules::MoveResult::Made)
+                return false;
+            Escape after = Escape::Yes;
+            if (chase) {
+                for (const Node& outcome : ChaseOutcomes(next, depth + 1)) {
+                    after = Escapes(outcome, chases - 1, depth + 1);
+                    if (after != Escape::Yes)
+                        break;
+                }
+            } else {
+                after = Escapes(next, chases, depth + 1);
+            }
+            if (after != Escape::No)
+                found = after;
+            return after == Escape::Yes;
+        });
+        if (found == Escape::Unknown)
+            return found;
+        const auto work = static_cast<int32_t>(std::bit_width(visited - before));
+        if (Table::Entry* e = table.Hold(ChaseAlone, key, work, limits.memoryBytes)) {
+            if (found == Escape::Yes)
+                e->RaiseLow(chases);
+            else
+                e->LowerHigh(chases);
+        }
         return found;
     }
 
@@ -518,6 +595,9 @@ private:
         take(root);
         for (size_t i = 0; i < proof.size() && !stopped; ++i) {
             const Node node = Node::FromKey(proof[i].toVisit, proof[i].key, enemies);
+            // Lost whatever its moves lead to.
+            if (table.Find(node.toVisit, proof[i].key)->Unclearable())
+                continue;
             ForEachMove(node, -1, [&](int32_t, Rules::MoveResult result, const Node& next, bool chase) {
                 if (result == Rules::MoveResult::Made) {
                     if (chase) {
@@ -546,7 +626,7 @@ private:
                 if (i % CheckEvery == 0 && OutOfTime())
                     stopped = true;
                 const Node node = Node::FromKey(proof[i].toVisit, proof[i].key, enemies);
-                if (!held(node) || Closed(node, held))
+                if (!held(node) || table.Find(node.toVisit, proof[i].key)->Unclearable() || Closed(node, held))
                     continue;
                 table.Find(node.toVisit, proof[i].key)->word |= DoubtedMark;
                 dropped = true;

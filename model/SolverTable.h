@@ -27,6 +27,11 @@ public:
         // The cells left, and above them what is proved of the position: no way clears it
         // in fewer than low moves, and the way that starts with the move clears it in at
         // most high, whatever the enemies do.
+        //
+        // A position with no cells left is never searched, as it is cleared; an entry with
+        // none holds what is proved of the chase alone from the key, whatever is left to
+        // visit: the player can pass at least low chase moves uncaught, and is surely caught
+        // at one of the first high.
         uint64_t cells = 0;
         uint64_t word = 0; // the key, the move, the work and the marks; 0 when empty
 
@@ -35,6 +40,8 @@ public:
         static constexpr int32_t HighShift = LowShift + 12;
         static constexpr uint32_t BoundMask = 4095;
         static_assert(HighShift + 12 <= 64);
+        // A low bound that no way ever reaches: the position is lost.
+        static constexpr uint32_t Never = BoundMask - 1;
 
         uint64_t toVisit() const { return cells & CellsMask; }
         uint64_t key() const { return word & KeyMask; }
@@ -45,11 +52,14 @@ public:
             return h == BoundMask ? NoBound : h;
         }
         bool Won() const { return high() != NoBound; }
-        // Lost as far as the search knows: found so and not doubted.
-        bool Lost() const { return !Won() && (word & (LostMark | DoubtedMark)) == LostMark; }
+        bool Unclearable() const { return low() == Never; }
+        // Written down for good: a way to clear, whose moves lead from entry to entry.
+        bool Kept() const { return Won() && toVisit() != 0; }
+        // Lost as far as the search knows: found so and not doubted, or proved so.
+        bool Lost() const { return !Won() && ((word & (LostMark | DoubtedMark)) == LostMark || Unclearable()); }
         int32_t move() const { return static_cast<int32_t>(word >> MoveShift & CellMask); }
         uint64_t work() const { return word >> WorkShift & WorkMask; }
-        uint64_t worth() const { return Won() ? WorkMask + 1 : work(); }
+        uint64_t worth() const { return Kept() ? WorkMask + 1 : work(); }
 
         // A bound too high to hold is held lower: a bound below still holds.
         void RaiseLow(uint32_t moves)
@@ -64,8 +74,13 @@ public:
             if (moves >= BoundMask)
                 return false;
             word = (word & ~(CellMask << MoveShift | LostMark | DoubtedMark)) | uint64_t(cell) << MoveShift;
-            cells = (cells & ~(uint64_t{BoundMask} << HighShift)) | uint64_t{moves} << HighShift;
+            LowerHigh(moves);
             return true;
+        }
+        void LowerHigh(uint32_t moves)
+        {
+            if (moves < high())
+                cells = (cells & ~(uint64_t{BoundMask} << HighShift)) | uint64_t{moves} << HighShift;
         }
     };
 
@@ -141,15 +156,15 @@ private:
     }
 
     // Gives the entry the place of the one in its slots that is worth least, unless that
-    // is worth more; a won position keeps its place, so the moves written down always
-    // lead on to a clear.
+    // is worth more; a way to clear keeps its place, so the moves written down always lead
+    // on to a clear.
     Entry* Replace(const Entry& entry)
     {
         const size_t slot = Slot(entry.toVisit(), entry.key());
         Entry* cheapest = nullptr;
         for (const size_t s : {slot, slot ^ 1}) {
             for (Entry& e : slots[s].entries) {
-                if (!e.Won() && (!cheapest || e.worth() < cheapest->worth()))
+                if (!e.Kept() && (!cheapest || e.worth() < cheapest->worth()))
                     cheapest = &e;
             }
         }
