@@ -49,8 +49,10 @@ using namespace Solver;
 namespace {
 
 // Positions the search for any way, then the search for a short way, may take before the
-// other takes a turn.
-constexpr uint64_t FirstTry = 100'000;
+// other takes a turn. Of the default patterns that take more than the first turn, the
+// short way clears many more within the second than any way does.
+constexpr uint64_t FirstTry = 200'000;
+constexpr uint64_t ShortTry = 1'200'000;
 // The budget and the cancel flag are looked at once in this many positions.
 constexpr uint64_t CheckEvery = 4096;
 // Searches again after a failed check at most this often before giving up undecided.
@@ -104,7 +106,8 @@ public:
         }
     }
 
-    SolverResult Run(const Node& root, const SolverLimits& limits)
+    // Decides the position and, if par, goes on to its par.
+    SolverResult Run(const Node& root, const SolverLimits& limits, bool par)
     {
         this->limits = limits;
         visited = 0;
@@ -121,8 +124,8 @@ public:
         const auto rest = [&](uint64_t turn) { return turn > earlier ? turn - earlier : 0; };
         if (result.verdict == Verdict::Undecided && rest(FirstTry) > 0)
             result = Decide(root, rest(FirstTry));
-        if (result.verdict == Verdict::Undecided && !stopped && visited < rest(2 * FirstTry)) {
-            Pause(rest(2 * FirstTry));
+        if (result.verdict == Verdict::Undecided && !stopped && visited < rest(FirstTry + ShortTry)) {
+            Pause(rest(FirstTry + ShortTry));
             Shorten(root, NoBound);
             result = Known(root);
         }
@@ -130,7 +133,7 @@ public:
             result = Decide(root, UINT64_MAX);
         earlier = result.verdict == Verdict::Undecided ? earlier + visited : 0;
         Pause(UINT64_MAX);
-        if (result.verdict == Verdict::Clearable && !result.parProved) {
+        if (par && result.verdict == Verdict::Clearable && !result.parProved) {
             Shorten(root, static_cast<uint32_t>(result.par));
             if (const SolverResult shorter = Known(root); shorter.verdict == Verdict::Clearable)
                 result = shorter;
@@ -727,7 +730,17 @@ GameSolver::GameSolver(const GameField& field)
 
 GameSolver::~GameSolver() = default;
 
+SolverResult GameSolver::Decide(const GamePosition& from, const SolverLimits& limits)
+{
+    return Run(from, limits, false);
+}
+
 SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& limits)
+{
+    return Run(from, limits, true);
+}
+
+SolverResult GameSolver::Run(const GamePosition& from, const SolverLimits& limits, bool par)
 {
     const GamePattern& pattern = *m_pattern;
     const int32_t cells = pattern.cellCount();
@@ -749,5 +762,5 @@ SolverResult GameSolver::Solve(const GamePosition& from, const SolverLimits& lim
     // What the prover knows holds for this pattern with this many enemies.
     if (!m_prover || m_prover->enemies != root.count)
         m_prover = std::make_unique<Prover>(pattern, root.count);
-    return m_prover->Run(root, limits);
+    return m_prover->Run(root, limits, par);
 }

@@ -167,12 +167,23 @@ void SolverWorker::Work()
             }
             limits.positions = std::min(limits.positions, Allowance(searches, spent));
             limits.memoryBytes = std::min(limits.memoryBytes, TableBytes);
-            const SolverResult result = solver->Solve(from, limits);
+            // The verdict comes first, as a hint waits for it; the par may take longer.
+            SolverResult result = solver->Decide(from, limits);
             ++searches;
             spent += result.positions;
-            if (!m_cancel)
-                QMetaObject::invokeMethod(this, [this, serial, result] { Deliver(serial, result); },
-                                          Qt::QueuedConnection);
+            const auto deliver = [&] {
+                if (!m_cancel)
+                    QMetaObject::invokeMethod(this, [this, serial, result] { Deliver(serial, result); },
+                                              Qt::QueuedConnection);
+            };
+            deliver();
+            if (result.verdict == Verdict::Clearable && !result.parProved && !m_cancel
+                && result.positions < limits.positions) {
+                limits.positions -= result.positions;
+                result = solver->Solve(from, limits);
+                spent += result.positions;
+                deliver();
+            }
         }
         lock.lock();
     }
@@ -180,6 +191,8 @@ void SolverWorker::Work()
     solver.reset();
 }
 
+// A search delivers twice when the par takes longer than the verdict: the second brings
+// a par proved or a bound lowered, and a hint by the shorter way.
 void SolverWorker::Deliver(uint64_t serial, const SolverResult& result)
 {
     // Asked for again meanwhile: a verdict of a position no longer in question.

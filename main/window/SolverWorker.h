@@ -44,7 +44,8 @@ public:
     // A search asked for later (a retry) starts a fresh solver of the same pattern.
     void EndPattern();
 
-    // The verdict of the last search asked for, once it has come.
+    // The verdict of the last search asked for, once it has come; then its par, if found
+    // later.
     const std::optional<SolverResult>& verdict() const { return m_verdict; }
     // What the searches from the pattern's start found, kept past its end: a decided verdict
     // once one has come, else the last undecided one; none before any.
@@ -61,7 +62,7 @@ public:
     static constexpr std::size_t TableBytes = std::size_t{8} << 20;
 
 signals:
-    // verdict() has come.
+    // verdict() has come, or a par for it.
     void Decided();
 
 private:
