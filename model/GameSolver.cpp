@@ -48,11 +48,11 @@ using namespace Solver;
 
 namespace {
 
-// Positions the search for any way, then the search for a short way, may take before the
-// other takes a turn. Of the default patterns that take more than the first turn, the
-// short way clears many more within the second than any way does.
-constexpr uint64_t FirstTry = 200'000;
-constexpr uint64_t ShortTry = 1'200'000;
+// Positions the first turn of the search for any way may take before the search for a
+// short way takes one.
+constexpr uint64_t FirstTry = 100'000;
+// Turns end before their length could overflow.
+constexpr uint64_t LastTurn = uint64_t{1} << 60;
 // The budget and the cancel flag are looked at once in this many positions.
 constexpr uint64_t CheckEvery = 4096;
 // Searches again after a failed check at most this often before giving up undecided.
@@ -115,22 +115,28 @@ public:
         SolverResult result = Known(root);
         // The search for any way decides most positions quickly. Where it takes longer,
         // a short way is often found sooner than any way, which may wander far before it
-        // clears; when none comes quickly, as none does for a lost position, the search for
-        // any way goes on where it left off. Searches again from the same position take
-        // their turns on from where the last one ended.
+        // clears; but some patterns only any way clears soon, and a loss only it proves.
+        // So the two take turns, each twice as long as the last, and each goes on where
+        // it left off: neither takes more than about twice what it needs alone. Searches
+        // again from the same position take their turns on from where the last one ended.
         if (root.toVisit != lastRoot.toVisit || root.Key() != lastRoot.Key())
             earlier = 0;
         lastRoot = root;
-        const auto rest = [&](uint64_t turn) { return turn > earlier ? turn - earlier : 0; };
-        if (result.verdict == Verdict::Undecided && rest(FirstTry) > 0)
-            result = Decide(root, rest(FirstTry));
-        if (result.verdict == Verdict::Undecided && !stopped && visited < rest(FirstTry + ShortTry)) {
-            Pause(rest(FirstTry + ShortTry));
-            Shorten(root, NoBound);
-            result = Known(root);
+        uint64_t end = 0;
+        bool shortTurn = false;
+        for (uint64_t turn = FirstTry; result.verdict == Verdict::Undecided && !stopped && turn < LastTurn;
+             turn *= 2, shortTurn = !shortTurn) {
+            end += turn;
+            if (end <= earlier)
+                continue;
+            if (shortTurn) {
+                Pause(end - earlier);
+                Shorten(root, NoBound);
+                result = Known(root);
+            } else {
+                result = Decide(root, end - earlier);
+            }
         }
-        if (result.verdict == Verdict::Undecided && !stopped)
-            result = Decide(root, UINT64_MAX);
         earlier = result.verdict == Verdict::Undecided ? earlier + visited : 0;
         Pause(UINT64_MAX);
         if (par && result.verdict == Verdict::Clearable && !result.parProved) {
