@@ -1,4 +1,5 @@
 #include "BoardMessages.h"
+#include "BuiltLanguages.h"
 #include "GameLanguage.h"
 #include "GameSolver.h"
 #include "GameWindow.h"
