@@ -595,7 +595,7 @@ private:
                 if (proof.size() % CheckEvery == 0) {
                     const std::size_t bytes = table.bytes() + proof.capacity() * sizeof(Held);
                     peakBytes = std::max(peakBytes, bytes);
-                    if (bytes > limits.memoryBytes * 2)
+                    if (bytes > limits.memoryBytes + limits.memoryBytes / 2)
                         stopped = true;
                 }
             }

@@ -20,9 +20,9 @@ enum class Verdict { Clearable, Lost, Undecided };
 struct SolverLimits {
     // Positions a search may visit; it ends undecided beyond them.
     uint64_t positions = 5'000'000;
-    // What the solver's table may grow to, from a small start as the search needs it (while
-    // it doubles it holds half as much again); beyond it, it forgets positions it found lost
-    // or unable to clear in few moves.
+    // What the solver's table may grow to, from a small start as the search needs it;
+    // beyond it, it forgets positions it found lost or unable to clear in few moves. The
+    // check of a loss may hold half as much again besides.
     std::size_t memoryBytes = std::size_t{32} << 20;
     // Read every few thousand positions: a search that sees it set ends undecided at once.
     const std::atomic<bool>* cancel = nullptr;

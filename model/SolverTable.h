@@ -1,11 +1,13 @@
 #pragma once
 
+#include "SolverMemory.h"
 #include "SolverPosition.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace Solver {
@@ -86,7 +88,7 @@ public:
 
     Entry* Find(uint64_t toVisit, uint64_t key)
     {
-        if (slots.empty())
+        if (count == 0)
             return nullptr;
         const size_t slot = Slot(toVisit, key);
         for (const size_t s : {slot, slot ^ 1}) {
@@ -119,8 +121,8 @@ public:
         return e;
     }
 
-    std::size_t bytes() const { return slots.size() * sizeof(Bucket); }
-    // The most the table held at once, a growing one's old and new slots together.
+    std::size_t bytes() const { return count * sizeof(Bucket); }
+    // The most the table held at once.
     std::size_t peakBytes() const { return peak; }
 
 private:
@@ -141,7 +143,7 @@ private:
     // Takes an empty place in the entry's slot or the one beside it, if there is one.
     Entry* Place(const Entry& entry)
     {
-        if (slots.empty())
+        if (count == 0)
             return nullptr;
         const size_t slot = Slot(entry.toVisit(), entry.key());
         for (const size_t s : {slot, slot ^ 1}) {
@@ -174,29 +176,34 @@ private:
         return cheapest;
     }
 
-    // Doubles the table, if the memory allows; false when it does not.
+    // Doubles the table, if the memory allows; false when it does not. An entry's slot in
+    // the larger table is its old one or the one as far beyond in the new half; those that
+    // go there move, and the two slots they may take in the new half are filled only from
+    // the two they leave, so there is always room.
     bool Grow(std::size_t limit)
     {
-        const size_t size = slots.empty() ? 1u << 10 : slots.size() * 2;
+        const size_t old = count;
+        const size_t size = old == 0 ? 1u << 10 : old * 2;
         static_assert(sizeof(Bucket) == 64);
-        if (size * sizeof(Bucket) > limit)
+        if (size * sizeof(Bucket) > limit || !memory.Grow(size * sizeof(Bucket)))
             return false;
-        std::vector<Bucket> old(size);
-        old.swap(slots);
+        slots = static_cast<Bucket*>(memory.data());
+        count = size;
         mask = size - 1;
-        peak = std::max(peak, bytes() + old.size() * sizeof(Bucket));
-        for (const Bucket& bucket : old) {
-            // Twice the room leaves next to no slot full, so a won position that finds none
-            // is as rare as eight in one place.
-            for (const Entry& e : bucket.entries) {
-                if (e.word != 0 && !Place(e))
-                    Replace(e);
+        peak = std::max(peak, bytes());
+        for (size_t s = 0; s < old; ++s) {
+            for (Entry& e : slots[s].entries) {
+                const size_t home = Slot(e.toVisit(), e.key());
+                if (e.word != 0 && home != s && (home ^ 1) != s)
+                    Place(std::exchange(e, Entry{}));
             }
         }
         return true;
     }
 
-    std::vector<Bucket> slots;
+    SolverMemory memory;
+    Bucket* slots = nullptr;
+    size_t count = 0;
     size_t mask = 0;
     std::size_t peak = 0;
 };

@@ -17,7 +17,7 @@ namespace {
 constexpr size_t StackBytes = size_t{16} << 20;
 
 // Glibc keeps what this thread freed in the thread's own arena, ready for the next
-// allocation: tens of megabytes after a large search. Trimming hands it back.
+// allocation: megabytes after a search that checked a large loss. Trimming hands it back.
 void GiveBackFreedMemory()
 {
 #ifdef __GLIBC__
@@ -184,6 +184,8 @@ void SolverWorker::Work()
                 spent += result.positions;
                 deliver();
             }
+            // What the check of a loss held is freed now; the table stays for the next search.
+            GiveBackFreedMemory();
         }
         lock.lock();
     }

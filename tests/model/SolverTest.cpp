@@ -1,5 +1,6 @@
 #include "GameRules.h"
 #include "GameSolver.h"
+#include "SolverTable.h"
 #include "TestGame.h"
 
 #include <gtest/gtest.h>
@@ -252,6 +253,36 @@ TEST(Solver, SearchesHoldWhatTheyNeedAndCarryOnWhereTheyStopped)
         EXPECT_LT(GameSolver(game.field).Solve(game.game.Position(), Budget(3'000)).peakBytes, std::size_t{1} << 20);
     }
     EXPECT_GE(decided, 5);
+}
+
+// A way written down stays found as the table doubles its room under it, with its move
+// and its bound, while positions of little worth give way when the room is spent.
+TEST(SolverTable, WaysWrittenDownOutliveEveryGrowth)
+{
+    Solver::Table table;
+    std::mt19937_64 random(5);
+    struct Way {
+        uint64_t toVisit, key;
+        int32_t move;
+        uint32_t moves;
+    };
+    std::vector<Way> won;
+    constexpr std::size_t Room = std::size_t{1} << 20;
+    for (int i = 0; i < 40'000; ++i) {
+        const uint64_t toVisit = random() & Solver::Table::Entry::CellsMask;
+        const uint64_t key = random() & Solver::KeyMask;
+        Solver::Table::Entry* e = table.Hold(toVisit, key, i % 20, Room);
+        const Way way{toVisit, key, i % 40, 1 + static_cast<uint32_t>(i % 100)};
+        if (e && i % 3 == 0 && e->SetWin(way.move, way.moves))
+            won.push_back(way);
+    }
+    EXPECT_EQ(table.bytes(), Room);
+    for (size_t i = 0; i < won.size(); ++i) {
+        const Solver::Table::Entry* e = table.Find(won[i].toVisit, won[i].key);
+        ASSERT_TRUE(e) << "way " << i << " of " << won.size();
+        EXPECT_EQ(e->move(), won[i].move);
+        EXPECT_EQ(e->high(), won[i].moves);
+    }
 }
 
 // On patterns small enough to list every position they can reach, the solver's verdicts
