@@ -39,11 +39,13 @@
 // Every move visits at most one cell, so a position with many cells left is given up at
 // once when n is small; that is what makes the search cheap.
 //
-// Both searches give up a position at once where the enemies surely catch the player
-// before it can have made the moves its cells left need. Whether they do depends on the
-// key alone, not on what is left to visit, so one small search of the chase answers for
-// every position with that key. With many enemies on a small board most positions are
-// lost this way, and a loss found so holds whatever else is found later.
+// The search for any way gives up a position at once where the enemies surely catch the
+// player before it can have made the moves its cells left need. Whether they do depends on
+// the key alone, not on what is left to visit, so one small search of the chase answers
+// for every position with that key. With many enemies on a small board many positions are
+// lost this way, and a loss found so holds whatever else is found later: the search for a
+// short way reads it from the table too (asking at every position of its own costs it
+// more than it saves).
 using namespace Solver;
 
 namespace {
