@@ -1,21 +1,30 @@
 #include "SolverMemory.h"
 
+#include <algorithm>
+
 #include <sys/mman.h>
 
 SolverMemory::~SolverMemory()
 {
     if (m_data)
-        munmap(m_data, m_bytes);
+        munmap(m_data, m_room);
 }
 
-bool SolverMemory::Grow(std::size_t bytes)
+bool SolverMemory::Grow(std::size_t bytes, std::size_t room)
 {
-    // The pages are the system's until first written, so a mapping costs only what is used.
-    void* grown = m_data ? mremap(m_data, m_bytes, bytes, MREMAP_MAYMOVE)
-                         : mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (grown == MAP_FAILED)
-        return false;
-    m_data = grown;
+    room = std::max(room, bytes);
+    if (!m_data || bytes > m_room) {
+        void* mapped = m_data ? mremap(m_data, m_room, room, MREMAP_MAYMOVE)
+                              : mmap(nullptr, room, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE,
+                                     -1, 0);
+        if (mapped == MAP_FAILED)
+            return false;
+        m_data = static_cast<char*>(mapped);
+        m_room = room;
+    }
+    // The table is written all over at once, and one call that maps the new pages costs far
+    // less than a fault at each; an older system without it faults them in one by one.
+    madvise(m_data + m_bytes, bytes - m_bytes, MADV_POPULATE_WRITE);
     m_bytes = bytes;
     return true;
 }

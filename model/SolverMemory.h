@@ -2,9 +2,10 @@
 
 #include <cstddef>
 
-// Zeroed memory for the solver's table, taken from the system directly: doubling it copies
-// nothing and needs no second block beside it, and memory let go goes back to the system at
-// once, where memory from the allocator would stay in the solver thread's arena.
+// Zeroed memory for the solver's table, taken from the system directly: room for all it may
+// grow to is set aside at once, though only the part in use is ever taken, so doubling it
+// copies nothing and needs no second block beside it; and memory let go goes back to the
+// system at once, where memory from the allocator would stay in the solver thread's arena.
 class SolverMemory {
 public:
     SolverMemory() = default;
@@ -12,13 +13,15 @@ public:
     SolverMemory(const SolverMemory&) = delete;
     SolverMemory& operator=(const SolverMemory&) = delete;
 
-    // Grows to the given size, keeping what it holds, the rest zeroed; false when the
-    // system has no room, and then it holds what it held.
-    bool Grow(std::size_t bytes);
+    // Grows to the given size, keeping what it holds, the rest zeroed, with room set aside
+    // to grow to the given room without moving; false when the system has no room, and
+    // then it holds what it held.
+    bool Grow(std::size_t bytes, std::size_t room);
 
     void* data() const { return m_data; }
 
 private:
-    void* m_data = nullptr;
+    char* m_data = nullptr;
     std::size_t m_bytes = 0;
+    std::size_t m_room = 0;
 };

@@ -185,7 +185,7 @@ private:
         const size_t old = count;
         const size_t size = old == 0 ? 1u << 10 : old * 2;
         static_assert(sizeof(Bucket) == 64);
-        if (size * sizeof(Bucket) > limit || !memory.Grow(size * sizeof(Bucket)))
+        if (size * sizeof(Bucket) > limit || !memory.Grow(size * sizeof(Bucket), limit))
             return false;
         slots = static_cast<Bucket*>(memory.data());
         count = size;
