@@ -255,6 +255,21 @@ TEST(Solver, SearchesHoldWhatTheyNeedAndCarryOnWhereTheyStopped)
     EXPECT_GE(decided, 5);
 }
 
+// With five ducks on forty cells the ducks often surely catch the cat before it can have
+// visited its cells, whatever it does: such a pattern is proved lost at once, not after
+// every way of playing it has been tried.
+TEST(Solver, PatternsWhoseEnemiesCatchTooSoonAreProvedLostAtOnce)
+{
+    for (const uint32_t seed : {7u, 24u, 70u, 111u, 183u, 193u}) {
+        GameRandom random;
+        const StatusOption status;
+        Game game(random, status);
+        game.Deal(PatternNumber{{40, 5, 5}, 5, seed});
+        EXPECT_EQ(GameSolver(game.field()).Decide(game.Position(), Budget(10'000)).verdict, Verdict::Lost)
+            << "pattern 40-5-5-5-" << seed;
+    }
+}
+
 // A way written down stays found as the table doubles its room under it, with its move
 // and its bound, while positions of little worth give way when the room is spent.
 TEST(SolverTable, WaysWrittenDownOutliveEveryGrowth)

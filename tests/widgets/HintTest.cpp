@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <vector>
+
 namespace {
 
 using Board = BoardGeometry;
@@ -173,6 +175,28 @@ TEST(Par, TheNumberDialogShowsTheParOfThePatternFromItsStart)
     EXPECT_EQ(shown(), QStringLiteral("Par %1").arg(Par));
     game->SetState(GameState::Gameover, true);
     EXPECT_EQ(shown(), QStringLiteral("Par %1").arg(Par));
+}
+
+// A search delivers its verdict as soon as it has one, with the way it found, and then the
+// par: a hint asked for at once follows a sure way, one asked for a moment later the
+// shortest.
+TEST(SolverWorker, TheParComesAfterTheVerdict)
+{
+    GameRandom random;
+    const StatusOption status;
+    Game dealt(random, status);
+    // The first way the search finds from its start wanders.
+    dealt.Deal(PatternNumber{{32, 3, 2}, 3, 2});
+    SolverWorker worker;
+    std::vector<SolverResult> delivered;
+    QObject::connect(&worker, &SolverWorker::Decided, [&] { delivered.push_back(*worker.verdict()); });
+    worker.NewPattern(dealt.field());
+    worker.Search(dealt.Position(), {});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.size() == 2; }, 60000));
+    EXPECT_EQ(delivered[0].verdict, Verdict::Clearable);
+    EXPECT_FALSE(delivered[0].parProved);
+    EXPECT_TRUE(delivered[1].parProved);
+    EXPECT_LT(delivered[1].par, delivered[0].par);
 }
 
 // However long a pattern is played, its searches together stay within its budget, each
