@@ -24,7 +24,9 @@ bool SolverMemory::Grow(std::size_t bytes, std::size_t room)
     }
     // The table is written all over at once, and one call that maps the new pages costs far
     // less than a fault at each; an older system without it faults them in one by one.
+#ifdef MADV_POPULATE_WRITE
     madvise(m_data + m_bytes, bytes - m_bytes, MADV_POPULATE_WRITE);
+#endif
     m_bytes = bytes;
     return true;
 }
