@@ -136,7 +136,7 @@ public:
                 Shorten(root, NoBound);
                 result = Known(root);
             } else {
-                result = Decide(root, end - earlier);
+                result = FindAnyWay(root, end - earlier);
             }
         }
         earlier = result.verdict == Verdict::Undecided ? earlier + visited : 0;
@@ -156,7 +156,7 @@ public:
 private:
     // Searches for any way, and for a loss once one is checked, until the budget is spent
     // or the search has visited until positions.
-    SolverResult Decide(const Node& root, uint64_t until)
+    SolverResult FindAnyWay(const Node& root, uint64_t until)
     {
         Pause(until);
         SolverResult result = Known(root);
