@@ -3,15 +3,15 @@
 #include "GameAim.h"
 #include "GameRules.h"
 #include "Gamefield.h"
+#include "SolverChase.h"
 #include "SolverPosition.h"
+#include "SolverRounds.h"
 #include "SolverTable.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdlib>
-#include <numeric>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -57,6 +57,7 @@ constexpr uint64_t FirstTry = 100'000;
 constexpr uint64_t LastTurn = uint64_t{1} << 60;
 // The budget and the cancel flag are looked at once in this many positions.
 constexpr uint64_t CheckEvery = 4096;
+constexpr uint64_t MapCheckEvery = 256;
 // Searches again after a failed check at most this often before giving up undecided.
 constexpr int32_t MaxRounds = 4;
 // Steps between cells that no walk takes.
@@ -75,6 +76,7 @@ public:
         : enemies(enemies)
         , pattern(pattern)
         , cells(pattern.cellCount())
+        , rounds(pattern)
         , outcomesByDepth(Scratch + 1)
     {
         // How far apart two cells' middles lie, to try first the moves that keep away from
@@ -131,6 +133,20 @@ public:
             end += turn;
             if (end <= earlier)
                 continue;
+            // The first turn decides most positions. Where it does not, the rounds are
+            // mapped, once a pattern: the map proves many of those the turns would not.
+            if (!roundsTried && end > FirstTry) {
+                // The map's steps are few and long, so the budget is looked at more often.
+                roundsTried = true;
+                rounds.Map(root, TableRoom(table.bytes()), [&] {
+                    if (++visited % MapCheckEvery == 0 && OutOfTime())
+                        stopped = true;
+                    return stopped;
+                });
+                peakBytes = std::max(peakBytes, table.bytes() + rounds.peakBytes());
+                if ((result = Known(root)).verdict != Verdict::Undecided || stopped)
+                    break;
+            }
             if (shortTurn) {
                 Pause(end - earlier);
                 Shorten(root, NoBound);
@@ -147,7 +163,7 @@ public:
                 result = shorter;
         }
         result.positions = visited;
-        result.peakBytes = std::max(peakBytes, table.peakBytes());
+        result.peakBytes = std::max(peakBytes, table.peakBytes() + rounds.bytes());
         return result;
     }
 
@@ -228,6 +244,11 @@ private:
                 result.move = known->move();
                 result.par = static_cast<int32_t>(known->high());
             }
+        }
+        if (const Rounds::Way way = rounds.Best(root); way.move >= 0 && (result.par < 0 || way.moves < result.par)) {
+            result.verdict = Verdict::Clearable;
+            result.move = way.move;
+            result.par = way.moves;
         }
         result.parProved = result.verdict == Verdict::Clearable && low >= static_cast<uint32_t>(result.par);
         return result;
@@ -366,7 +387,7 @@ private:
         if (found == Escape::Unknown)
             return found;
         const auto work = static_cast<int32_t>(std::bit_width(visited - before));
-        if (Table::Entry* e = table.Hold(ChaseAlone, key, work, limits.memoryBytes)) {
+        if (Table::Entry* e = table.Hold(ChaseAlone, key, work, TableRoom(rounds.bytes()))) {
             if (found == Escape::Yes)
                 e->RaiseLow(chases);
             else
@@ -508,50 +529,12 @@ private:
         }
     }
 
-    // The distinct positions a chase can lead to. The next chase's order is known; after
-    // it, any order may come, so each order the enemies may take gives one.
     using Outcomes = std::vector<Node>;
     const Outcomes& ChaseOutcomes(const Node& node, int32_t depth)
     {
         Outcomes& outcomes = outcomesByDepth[depth];
-        outcomes.clear();
-        // The enemies whose order matters go last, and only their order is varied.
-        std::array<int32_t, MaxEnemies> order{};
-        std::iota(order.begin(), order.begin() + node.count, 0);
-        const int32_t free = node.ordered ? node.count : Independent(node, order);
-        do {
-            Node next = node;
-            for (int32_t i = 0; i < node.count; ++i)
-                next.enemies[i] = node.enemies[order[i]];
-            NodeBoard board(pattern, next);
-            Rules::ChaseInOrder(board, std::span<int32_t>(next.enemies.data(), static_cast<size_t>(next.count)));
-            next.ordered = false;
-            std::sort(next.enemies.begin(), next.enemies.begin() + next.count);
-            if (std::none_of(outcomes.begin(), outcomes.end(),
-                             [&](const Node& o) { return o.enemies == next.enemies; }))
-                outcomes.push_back(next);
-        } while (std::next_permutation(order.begin() + free, order.begin() + node.count));
+        Solver::ChaseOutcomes(pattern, node, outcomes);
         return outcomes;
-    }
-
-    // Puts first the enemies whose step does not depend on the order, and tells how many
-    // they are.
-    int32_t Independent(const Node& node, std::array<int32_t, MaxEnemies>& order) const
-    {
-        std::array<int32_t, MaxEnemies> aims{};
-        for (int32_t i = 0; i < node.count; ++i)
-            aims[i] = Rules::ChaseAim(pattern, node.player, node.enemies[i]);
-        std::array<bool, MaxEnemies> tied{};
-        for (int32_t i = 0; i < node.count; ++i) {
-            for (int32_t j = 0; j < node.count; ++j) {
-                if (i != j && (Rules::Contends(aims[i], node.enemies[j], aims[j])
-                               || Rules::Contends(aims[j], node.enemies[i], aims[i])))
-                    tied[i] = true;
-            }
-        }
-        const auto split = std::stable_partition(order.begin(), order.begin() + node.count,
-                                                 [&](int32_t i) { return !tied[i]; });
-        return static_cast<int32_t>(split - order.begin());
     }
 
     // Lower first: a cell still to visit before one visited, and staying put last. Among
@@ -684,8 +667,11 @@ private:
     // others, so no entry is kept across it.
     Table::Entry* Hold(const Node& node, int32_t work)
     {
-        return table.Hold(node.toVisit, node.Key(), work, limits.memoryBytes);
+        return table.Hold(node.toVisit, node.Key(), work, TableRoom(rounds.bytes()));
     }
+
+    // The memory given less what is taken.
+    std::size_t TableRoom(std::size_t taken) const { return limits.memoryBytes - std::min(taken, limits.memoryBytes); }
 
     // Writes down a way to clear the position, if it is shorter than the one known.
     // Whether the position is now written down as won.
@@ -702,6 +688,8 @@ private:
 
     const GamePattern& pattern;
     const int32_t cells;
+    Rounds rounds;
+    bool roundsTried = false;
     // The positions after each distinct chase, one list per depth of the line.
     std::vector<Outcomes> outcomesByDepth;
     std::vector<int32_t> distance;

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "GamePattern.h"
+#include "SolverPosition.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace Solver {
+
+// The game a round at a time: the player's moves up to the chase, then the chase. A start
+// leads to far fewer rounds than positions, as a round's start is only where the enemies
+// stand and where the player does, whatever is left to visit. Over those a position can
+// lead to, the map finds the ones from which every cell it has left stays in reach for
+// good: the player can enter each of them as often as it likes and is never caught. From
+// such a round the position is surely clearable: head round by round for the nearest cell
+// left, without ever leaving them. The map tells how many rounds that takes, so the search
+// for a way can try first the moves that do so; what it proves it still proves itself.
+class Rounds {
+public:
+    // The map gives no distance: no way that keeps every cell in reach is known.
+    static constexpr int32_t Far = 255;
+
+    explicit Rounds(const GamePattern& pattern);
+
+    // Maps the rounds the position can lead to. False, and holding nothing, when the map
+    // would need more than the memory given or halt() says to stop; it is asked once a round.
+    bool Map(const Node& root, std::size_t memory, const std::function<bool()>& halt);
+    bool mapped() const { return !keys.empty(); }
+    // What the map holds, and the most it held with what it needed while it was made,
+    // besides what the solver held then.
+    std::size_t bytes() const;
+    std::size_t peakBytes() const { return peak; }
+
+    // The move that comes soonest to surely entering a cell left while every cell stays in
+    // reach, with the most moves the way it starts needs to the clear; none when the map
+    // knows no such way. A way found so is a proof: each of its rounds comes nearer to a
+    // cell left, or enters one, and never leaves the rounds from which all stay in reach.
+    struct Way {
+        int32_t move = -1;
+        int32_t moves = -1;
+    };
+    Way Best(const Node& node);
+
+private:
+    // The cells the player may stand on after each move left in the round that starts with
+    // cycle moves made, from the given cell, and the cells entered on the way to an end.
+    struct Reach {
+        std::array<uint64_t, 4> steps{};
+        int32_t first = 0;
+    };
+    Reach Forward(int32_t from, int32_t cycle, uint64_t enemies) const;
+    uint64_t Entered(const Reach& reach, int32_t end, uint64_t enemies) const;
+    bool Caught(int32_t end, uint64_t enemies) const { return (catchers[end] & enemies) != 0; }
+
+    // How many rounds the position after a move is from surely entering a cell it has left,
+    // keeping every cell in reach: 0 when the round it is in can, Far when that is unknown.
+    // chase: the move was the round's last, and the enemies are about to move.
+    int32_t Distance(const Node& next, bool chase);
+    // The most rounds the chase after the player ends its round on a cell can leave it
+    // from a cell left, counting the round ending; Far when it may leave the map.
+    int32_t After(const Node& next, int32_t end);
+    uint32_t Find(uint64_t key) const;
+    uint32_t Add(uint64_t key);
+    // The fewest rounds to a cell of toVisit from a round start.
+    int32_t Nearest(uint32_t id, uint64_t toVisit) const;
+    void Clear();
+
+    const GamePattern& pattern;
+    const int32_t cells;
+    int32_t enemyCount = 0;
+    // The cells each cell's move may end on at each move of the round, with no enemy
+    // about; and the cells whose enemies catch a player on each cell at the chase.
+    std::array<std::array<uint64_t, MaxCells>, 3> moves{};
+    std::array<uint64_t, MaxCells> catchers{};
+
+    // The round starts, found by key through slots.
+    std::vector<uint64_t> keys;
+    std::vector<uint32_t> slots;
+    // While the map is made: each round start's ends (its outcomes start where those of
+    // the one before end), each end's cell and outcome count, and the outcomes.
+    struct Graph {
+        std::vector<uint32_t> firstEnd;
+        std::vector<uint32_t> firstOutcome;
+        std::vector<uint8_t> endCells;
+        std::vector<uint8_t> endOutcomes;
+        std::vector<uint32_t> outcomes;
+        std::size_t bytes() const;
+    };
+    // Finds what every round start keeps in reach; false when halt() says to stop.
+    bool Settle(const Graph& graph, uint64_t toVisit, const std::function<bool()>& halt);
+    // Whether every cell stays in reach from each round start, and the rounds from each
+    // to each cell.
+    std::vector<uint8_t> kept;
+    std::vector<uint8_t> rounds;
+    // The most rounds any kept round start is from any cell.
+    int32_t farthest = 0;
+    std::size_t peak = 0;
+    std::vector<Node> scratch;
+};
+
+} // namespace Solver
