@@ -1,5 +1,6 @@
 #include "GameRules.h"
 #include "GameSolver.h"
+#include "SolverRounds.h"
 #include "SolverTable.h"
 #include "TestGame.h"
 
@@ -337,6 +338,71 @@ TEST(Solver, VerdictsAndParsAgreeWithAnExhaustiveSearch)
     EXPECT_GT(verdicts[static_cast<int>(Verdict::Clearable)], 20);
     EXPECT_GT(verdicts[static_cast<int>(Verdict::Lost)], 20);
     EXPECT_GT(pars, verdicts[static_cast<int>(Verdict::Clearable)] * 9 / 10);
+}
+
+// The map of rounds claims a way only where the exhaustive search finds the position won,
+// and never a bound below its par: its proofs need no search to back them.
+TEST(SolverRounds, WaysAgreeWithAnExhaustiveSearch)
+{
+    int ways = 0;
+    for (uint32_t seed = 1; seed <= 16; ++seed) {
+        TestGame<GameRandom> game(seed);
+        game.game.SetOptions({seed % 2 ? 10 : 12, 1, 1}, 2);
+        game.SetState(GameState::Started);
+        const Exhaustive exact(game.field, game.game.Position());
+        // A position whose next chase may come in any order keeps its enemies sorted.
+        const auto node = [](const GamePosition& at, bool ordered) {
+            Solver::Node n;
+            for (size_t c = 0; c < at.unvisited.size(); ++c)
+                n.toVisit |= at.unvisited[c] >= 0 ? Solver::Bit(static_cast<int32_t>(c)) : 0;
+            n.player = at.player;
+            n.cycle = at.cycleMoves;
+            n.count = static_cast<int32_t>(at.enemies.size());
+            std::copy(at.enemies.begin(), at.enemies.end(), n.enemies.begin());
+            n.ordered = ordered;
+            if (!ordered)
+                std::sort(n.enemies.begin(), n.enemies.begin() + n.count);
+            return n;
+        };
+        Solver::Rounds rounds(game.field.pattern());
+        ASSERT_TRUE(rounds.Map(node(game.game.Position(), true), std::size_t{1} << 24, [] { return false; }));
+        for (size_t i = 0; i < exact.size(); ++i) {
+            const Solver::Rounds::Way way = rounds.Best(node(exact.Position(i), exact.Ordered(i)));
+            if (way.move < 0)
+                continue;
+            ASSERT_TRUE(exact.Won(i)) << "seed " << seed << " position " << i;
+            EXPECT_GE(way.moves, exact.Par(i)) << "seed " << seed << " position " << i;
+            ++ways;
+        }
+    }
+    EXPECT_GT(ways, 1000);
+}
+
+// Where five ducks leave the cat every cell in reach for good, following the map's moves
+// clears the pattern whatever orders the ducks draw, within the bound of every position
+// on the way, each below the one before.
+TEST(SolverRounds, ProvedWaysClearWhereTheSearchAloneDoesNot)
+{
+    TestGame<PlayRandom> game(1, 1);
+    game.game.Deal(PatternNumber{{40, 5, 5}, 5, 36});
+    // One solver for every play: the pattern dealt again is the same.
+    GameSolver solver(game.field);
+    for (uint32_t play = 1; play <= 2; ++play) {
+        game.random.playing = false;
+        game.game.Deal(PatternNumber{{40, 5, 5}, 5, 36});
+        game.random.playing = true;
+        int32_t bound = INT32_MAX;
+        GameState state = GameState::None;
+        while (state == GameState::None) {
+            const SolverResult result = solver.Decide(game.game.Position(), Budget(bound == INT32_MAX ? 2'000'000 : 0));
+            ASSERT_EQ(result.verdict, Verdict::Clearable) << "play " << play;
+            ASSERT_LT(result.par, bound) << "play " << play;
+            bound = result.par;
+            const FieldCell& target = game.field.Cell(result.move);
+            state = game.game.MoveTo({target.left, target.top}).state();
+        }
+        EXPECT_EQ(state, GameState::Cleared) << "play " << play;
+    }
 }
 
 // The hand-built board of BuildBlocks: cell = 4 * row + column.
