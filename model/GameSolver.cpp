@@ -55,7 +55,8 @@ namespace {
 constexpr uint64_t FirstTry = 100'000;
 // Turns end before their length could overflow.
 constexpr uint64_t LastTurn = uint64_t{1} << 60;
-// The budget and the cancel flag are looked at once in this many positions.
+// The budget and the cancel flag are looked at once in this many positions, or steps of
+// the map.
 constexpr uint64_t CheckEvery = 4096;
 constexpr uint64_t MapCheckEvery = 256;
 // Searches again after a failed check at most this often before giving up undecided.
@@ -136,9 +137,9 @@ public:
             // The first turn decides most positions. Where it does not, the rounds are
             // mapped, once a pattern: the map proves many of those the turns would not.
             if (!roundsTried && end > FirstTry) {
-                // The map's steps are few and long, so the budget is looked at more often.
                 roundsTried = true;
-                rounds.Map(root, TableRoom(table.bytes()), [&] {
+                // The map's steps are few and long, so the budget is looked at more often.
+                rounds.Map(root, limits.roundsBytes, [&] {
                     if (++visited % MapCheckEvery == 0 && OutOfTime())
                         stopped = true;
                     return stopped;
@@ -387,7 +388,7 @@ private:
         if (found == Escape::Unknown)
             return found;
         const auto work = static_cast<int32_t>(std::bit_width(visited - before));
-        if (Table::Entry* e = table.Hold(ChaseAlone, key, work, TableRoom(rounds.bytes()))) {
+        if (Table::Entry* e = table.Hold(ChaseAlone, key, work, limits.memoryBytes)) {
             if (found == Escape::Yes)
                 e->RaiseLow(chases);
             else
@@ -667,11 +668,8 @@ private:
     // others, so no entry is kept across it.
     Table::Entry* Hold(const Node& node, int32_t work)
     {
-        return table.Hold(node.toVisit, node.Key(), work, TableRoom(rounds.bytes()));
+        return table.Hold(node.toVisit, node.Key(), work, limits.memoryBytes);
     }
-
-    // The memory given less what is taken.
-    std::size_t TableRoom(std::size_t taken) const { return limits.memoryBytes - std::min(taken, limits.memoryBytes); }
 
     // Writes down a way to clear the position, if it is shorter than the one known.
     // Whether the position is now written down as won.

@@ -1,6 +1,7 @@
 #include "SolverMemory.h"
 
 #include <algorithm>
+#include <new>
 
 #include <sys/mman.h>
 
@@ -29,4 +30,17 @@ bool SolverMemory::Grow(std::size_t bytes, std::size_t room)
 #endif
     m_bytes = bytes;
     return true;
+}
+
+void* MapMemory(std::size_t bytes)
+{
+    void* mapped = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED)
+        throw std::bad_alloc();
+    return mapped;
+}
+
+void UnmapMemory(void* data, std::size_t bytes)
+{
+    munmap(data, bytes);
 }

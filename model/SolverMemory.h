@@ -25,3 +25,25 @@ private:
     std::size_t m_bytes = 0;
     std::size_t m_room = 0;
 };
+
+// An allocator for the solver's larger lists that takes their memory from the system
+// directly, for the same reason: what a finished search held goes back at once.
+void* MapMemory(std::size_t bytes);
+void UnmapMemory(void* data, std::size_t bytes);
+
+template <typename T>
+struct SystemAllocator {
+    using value_type = T;
+    SystemAllocator() = default;
+    template <typename U>
+    SystemAllocator(const SystemAllocator<U>&)
+    {
+    }
+    T* allocate(std::size_t n) { return static_cast<T*>(MapMemory(n * sizeof(T))); }
+    void deallocate(T* data, std::size_t n) { UnmapMemory(data, n * sizeof(T)); }
+    template <typename U>
+    bool operator==(const SystemAllocator<U>&) const
+    {
+        return true;
+    }
+};

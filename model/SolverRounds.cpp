@@ -131,10 +131,10 @@ std::size_t Rounds::bytes() const
 
 void Rounds::Clear()
 {
-    std::vector<uint64_t>().swap(keys);
-    std::vector<uint32_t>().swap(slots);
-    std::vector<uint8_t>().swap(kept);
-    std::vector<uint8_t>().swap(rounds);
+    List<uint64_t>().swap(keys);
+    List<uint32_t>().swap(slots);
+    List<uint8_t>().swap(kept);
+    List<uint8_t>().swap(rounds);
 }
 
 bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool()>& halt)
@@ -161,7 +161,7 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
         uint32_t first = 0;
         uint8_t count = 0;
     };
-    std::vector<Chased> chased(ChasesKept);
+    List<Chased> chased(ChasesKept);
     for (size_t id = 0; id < keys.size(); ++id) {
         peak = std::max(peak, bytes() + graph.bytes());
         if (halt() || bytes() + graph.bytes() > memory) {
@@ -214,14 +214,14 @@ bool Rounds::Settle(const Graph& graph, uint64_t toVisit, const std::function<bo
 {
     const size_t count = keys.size();
     kept.assign(count, 1);
-    std::vector<uint8_t> safe(graph.endCells.size());
+    List<uint8_t> safe(graph.endCells.size());
     // With the three lists of cells reached below and the rounds to each cell.
     peak = std::max(peak, bytes() + graph.bytes() + safe.size() + count * (3 * sizeof(uint64_t) + cells));
-    std::vector<uint64_t> within(count);
-    std::vector<uint64_t> reached(count);
+    List<uint64_t> within(count);
+    List<uint64_t> reached(count);
     // The cells a round surely reaches, given what each round reaches: those its own moves
     // enter, and those every outcome of one of its safe ends reaches.
-    const auto sweep = [&](const std::vector<uint64_t>& from, std::vector<uint64_t>& to, size_t id) {
+    const auto sweep = [&](const List<uint64_t>& from, List<uint64_t>& to, size_t id) {
         uint64_t cellsReached = from[id];
         // One that reaches every cell reaches no more.
         if ((cellsReached & toVisit) == toVisit) {
@@ -282,7 +282,7 @@ bool Rounds::Settle(const Graph& graph, uint64_t toVisit, const std::function<bo
     }
     // Then, round after round, the cells each kept round reaches surely for the first time.
     rounds.assign(count * static_cast<size_t>(cells), Far);
-    std::vector<uint64_t> next = within;
+    List<uint64_t> next = within;
     reached.assign(count, 0);
     farthest = 0;
     for (int32_t r = 0; r < Far; ++r) {
@@ -350,6 +350,12 @@ int32_t Rounds::Distance(const Node& next, bool chase)
     return best;
 }
 
+int32_t Rounds::Moves(const Node& node, int32_t rounds) const
+{
+    const int32_t left = std::popcount(node.toVisit);
+    return Rules::ChaseMove - node.cycle + Rules::ChaseMove * (rounds + (left - 1) * (farthest + 1));
+}
+
 // The way's bound holds because it falls by at least one with every move: it counts the
 // moves left in the round, three for each round to the nearest cell left, and as many as
 // the farthest cell may take, and one round more, for each other cell left. A move of the
@@ -381,10 +387,8 @@ Rounds::Way Rounds::Best(const Node& node)
     consider(node.player);
     for (const int32_t cell : pattern.Neighbours(node.player))
         consider(cell);
-    if (way.move >= 0) {
-        const int32_t left = std::popcount(node.toVisit);
-        way.moves = Rules::ChaseMove - node.cycle + Rules::ChaseMove * (best + (left - 1) * (farthest + 1));
-    }
+    if (way.move >= 0)
+        way.moves = Moves(node, best);
     return way;
 }
 

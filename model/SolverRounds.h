@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GamePattern.h"
+#include "SolverMemory.h"
 #include "SolverPosition.h"
 
 #include <array>
@@ -21,6 +22,11 @@ namespace Solver {
 // for a way can try first the moves that do so; what it proves it still proves itself.
 class Rounds {
 public:
+    // The map's lists are large and short-lived; their memory goes back to the system
+    // with them.
+    template <typename T>
+    using List = std::vector<T, SystemAllocator<T>>;
+
     // The map gives no distance: no way that keeps every cell in reach is known.
     static constexpr int32_t Far = 255;
 
@@ -65,6 +71,8 @@ private:
     int32_t After(const Node& next, int32_t end);
     uint32_t Find(uint64_t key) const;
     uint32_t Add(uint64_t key);
+    // The most moves a way that is the given rounds from a cell left needs to the clear.
+    int32_t Moves(const Node& node, int32_t rounds) const;
     // The fewest rounds to a cell of toVisit from a round start.
     int32_t Nearest(uint32_t id, uint64_t toVisit) const;
     void Clear();
@@ -78,24 +86,24 @@ private:
     std::array<uint64_t, MaxCells> catchers{};
 
     // The round starts, found by key through slots.
-    std::vector<uint64_t> keys;
-    std::vector<uint32_t> slots;
+    List<uint64_t> keys;
+    List<uint32_t> slots;
     // While the map is made: each round start's ends (its outcomes start where those of
     // the one before end), each end's cell and outcome count, and the outcomes.
     struct Graph {
-        std::vector<uint32_t> firstEnd;
-        std::vector<uint32_t> firstOutcome;
-        std::vector<uint8_t> endCells;
-        std::vector<uint8_t> endOutcomes;
-        std::vector<uint32_t> outcomes;
+        List<uint32_t> firstEnd;
+        List<uint32_t> firstOutcome;
+        List<uint8_t> endCells;
+        List<uint8_t> endOutcomes;
+        List<uint32_t> outcomes;
         std::size_t bytes() const;
     };
     // Finds what every round start keeps in reach; false when halt() says to stop.
     bool Settle(const Graph& graph, uint64_t toVisit, const std::function<bool()>& halt);
     // Whether every cell stays in reach from each round start, and the rounds from each
     // to each cell.
-    std::vector<uint8_t> kept;
-    std::vector<uint8_t> rounds;
+    List<uint8_t> kept;
+    List<uint8_t> rounds;
     // The most rounds any kept round start is from any cell.
     int32_t farthest = 0;
     std::size_t peak = 0;
