@@ -110,15 +110,8 @@ public:
         if (!e) {
             const Entry entry{toVisit | uint64_t{Entry::BoundMask} << Entry::HighShift,
                               key | UsedMark | worked << WorkShift};
-            // A full slot is made room for by giving up a cheaper entry while the table is
-            // less than half full, since with eight places to a position some pair of slots
-            // fills long before the rest do; past that, or where nothing gives way, the
-            // table doubles while the memory allows.
+            // A full slot is made room for while the memory allows.
             while (!(e = Place(entry))) {
-                if (2 * used < count * Ways) {
-                    if (Entry* cheaper = Replace(entry))
-                        return cheaper;
-                }
                 if (!Grow(limit))
                     return Replace(entry);
             }
@@ -157,7 +150,6 @@ private:
             for (Entry& e : slots[s].entries) {
                 if (e.word == 0) {
                     e = entry;
-                    ++used;
                     return &e;
                 }
             }
@@ -202,10 +194,8 @@ private:
         for (size_t s = 0; s < old; ++s) {
             for (Entry& e : slots[s].entries) {
                 const size_t home = Slot(e.toVisit(), e.key());
-                if (e.word != 0 && home != s && (home ^ 1) != s) {
-                    --used;
+                if (e.word != 0 && home != s && (home ^ 1) != s)
                     Place(std::exchange(e, Entry{}));
-                }
             }
         }
         return true;
@@ -215,8 +205,6 @@ private:
     Bucket* slots = nullptr;
     size_t count = 0;
     size_t mask = 0;
-    // Entries held.
-    size_t used = 0;
     std::size_t peak = 0;
 };
 
