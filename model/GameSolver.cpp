@@ -46,6 +46,12 @@
 // lost this way, and a loss found so holds whatever else is found later: the search for a
 // short way reads it from the table too (asking at every position of its own costs it
 // more than it saves).
+//
+// With many enemies a win is hard to find this way: most chases can end in several ways,
+// and a win must follow each to the clear. Where the first turn leaves the position
+// undecided, the rounds it leads to are mapped (see Rounds): where every cell stays in
+// reach for good, the map proves the position clearable without following any chase, and
+// the table's ways and the map's serve the hint alike, the one with the lower bound first.
 using namespace Solver;
 
 namespace {
@@ -55,10 +61,10 @@ namespace {
 constexpr uint64_t FirstTry = 100'000;
 // Turns end before their length could overflow.
 constexpr uint64_t LastTurn = uint64_t{1} << 60;
-// The budget and the cancel flag are looked at once in this many positions, or steps of
-// the map.
+// The budget and the cancel flag are looked at once in this many positions, and in this
+// many of the longer steps of the map and of the check of a loss.
 constexpr uint64_t CheckEvery = 4096;
-constexpr uint64_t MapCheckEvery = 256;
+constexpr uint64_t StepCheckEvery = 256;
 // Searches again after a failed check at most this often before giving up undecided.
 constexpr int32_t MaxRounds = 4;
 // Steps between cells that no walk takes.
@@ -138,9 +144,8 @@ public:
             // mapped, once a pattern: the map proves many of those the turns would not.
             if (!roundsTried && end > FirstTry) {
                 roundsTried = true;
-                // The map's steps are few and long, so the budget is looked at more often.
                 rounds.Map(root, limits.roundsBytes, [&] {
-                    if (++visited % MapCheckEvery == 0 && OutOfTime())
+                    if (++visited % StepCheckEvery == 0 && OutOfTime())
                         stopped = true;
                     return stopped;
                 });
@@ -606,7 +611,7 @@ private:
                 }
                 return false;
             });
-            if (i % CheckEvery == 0 && OutOfTime())
+            if (i % StepCheckEvery == 0 && OutOfTime())
                 stopped = true;
         }
         peakBytes = std::max(peakBytes, table.bytes() + proof.capacity() * sizeof(Held));
@@ -618,7 +623,7 @@ private:
         for (bool dropped = true; dropped && !stopped;) {
             dropped = false;
             for (size_t i = 0; i < proof.size() && !stopped; ++i) {
-                if (i % CheckEvery == 0 && OutOfTime())
+                if (i % StepCheckEvery == 0 && OutOfTime())
                     stopped = true;
                 const Node node = Node::FromKey(proof[i].toVisit, proof[i].key, enemies);
                 if (!held(node) || table.Find(node.toVisit, proof[i].key)->Unclearable() || Closed(node, held))

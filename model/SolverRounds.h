@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GamePattern.h"
+#include "GameRules.h"
 #include "SolverMemory.h"
 #include "SolverPosition.h"
 
@@ -18,8 +19,9 @@ namespace Solver {
 // lead to, the map finds the ones from which every cell it has left stays in reach for
 // good: the player can enter each of them as often as it likes and is never caught. From
 // such a round the position is surely clearable: head round by round for the nearest cell
-// left, without ever leaving them. The map tells how many rounds that takes, so the search
-// for a way can try first the moves that do so; what it proves it still proves itself.
+// left, without ever leaving them. The map tells how many rounds that takes, which bounds
+// the moves the way needs; so a position it covers is proved clearable, with its move and
+// bound, where a search would have to follow every order of every chase to the clear.
 class Rounds {
 public:
     // The map's lists are large and short-lived; their memory goes back to the system
@@ -52,8 +54,8 @@ public:
     Way Best(const Node& node);
 
 private:
-    // The cells the player may stand on after each move left in the round that starts with
-    // cycle moves made, from the given cell, and the cells entered on the way to an end.
+    // The cells the player may stand on after each move left in the round, from a cell
+    // with cycle moves of the round made; and of them, those entered on the way to an end.
     struct Reach {
         std::array<uint64_t, 4> steps{};
         int32_t first = 0;
@@ -82,7 +84,7 @@ private:
     int32_t enemyCount = 0;
     // The cells each cell's move may end on at each move of the round, with no enemy
     // about; and the cells whose enemies catch a player on each cell at the chase.
-    std::array<std::array<uint64_t, MaxCells>, 3> moves{};
+    std::array<std::array<uint64_t, MaxCells>, Rules::ChaseMove> moves{};
     std::array<uint64_t, MaxCells> catchers{};
 
     // The round starts, found by key through slots.
