@@ -1,5 +1,6 @@
 #include "GameRules.h"
 #include "GameSolver.h"
+#include "SolverChase.h"
 #include "SolverRounds.h"
 #include "SolverTable.h"
 #include "TestGame.h"
@@ -10,6 +11,8 @@
 #include <map>
 #include <numeric>
 #include <random>
+#include <set>
+#include <span>
 #include <string>
 
 namespace {
@@ -338,6 +341,45 @@ TEST(Solver, VerdictsAndParsAgreeWithAnExhaustiveSearch)
     EXPECT_GT(verdicts[static_cast<int>(Verdict::Clearable)], 20);
     EXPECT_GT(verdicts[static_cast<int>(Verdict::Lost)], 20);
     EXPECT_GT(pars, verdicts[static_cast<int>(Verdict::Clearable)] * 9 / 10);
+}
+
+// The chase's outcomes, found a step at a time with orders that meet merged, are those of
+// every order of the enemies played through whole.
+TEST(SolverChase, OutcomesAreThoseOfEveryOrder)
+{
+    std::mt19937 random(3);
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        TestGame<GameRandom> game(seed);
+        game.game.Deal(PatternNumber{{40, 5, 5}, 5, seed});
+        const GamePattern& pattern = game.field.pattern();
+        for (int trial = 0; trial < 50; ++trial) {
+            Solver::Node node;
+            node.count = 5;
+            node.ordered = trial % 5 == 0;
+            std::vector<int32_t> cells(static_cast<size_t>(pattern.cellCount()));
+            std::iota(cells.begin(), cells.end(), 0);
+            std::shuffle(cells.begin(), cells.end(), random);
+            node.player = cells[0];
+            std::copy(cells.begin() + 1, cells.begin() + 6, node.enemies.begin());
+            std::set<uint64_t> every;
+            std::array<int32_t, 5> order{0, 1, 2, 3, 4};
+            do {
+                Solver::Node next = node;
+                for (int32_t i = 0; i < 5; ++i)
+                    next.enemies[i] = node.enemies[order[i]];
+                Solver::NodeBoard board(pattern, next);
+                Rules::ChaseInOrder(board, std::span<int32_t>(next.enemies.data(), 5));
+                every.insert(next.EnemyMask());
+            } while (!node.ordered && std::next_permutation(order.begin(), order.end()));
+            std::vector<Solver::Node> outcomes;
+            Solver::ChaseOutcomes(pattern, node, outcomes);
+            std::set<uint64_t> found;
+            for (const Solver::Node& outcome : outcomes)
+                found.insert(outcome.EnemyMask());
+            EXPECT_EQ(found, every) << "pattern " << seed << " trial " << trial;
+            EXPECT_EQ(found.size(), outcomes.size()) << "pattern " << seed << " trial " << trial;
+        }
+    }
 }
 
 // The map of rounds claims a way only where the exhaustive search finds the position won,
