@@ -141,6 +141,7 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
 {
     Clear();
     enemyCount = root.count;
+    target = root.toVisit;
     // The rounds the root's own round leads to start the map.
     const uint64_t rootEnemies = root.EnemyMask();
     const Reach first = Forward(root.player, root.cycle, rootEnemies);
@@ -365,7 +366,9 @@ int32_t Rounds::Moves(const Node& node, int32_t rounds) const
 Rounds::Way Rounds::Best(const Node& node)
 {
     Way way;
-    if (!mapped())
+    // Only the cells the map was made for are known to stay in reach: a position undone to
+    // before it may have more left.
+    if (!mapped() || (node.toVisit & ~target) != 0)
         return way;
     int32_t best = Far;
     const auto consider = [&](int32_t cell) {

@@ -82,6 +82,8 @@ private:
     const GamePattern& pattern;
     const int32_t cells;
     int32_t enemyCount = 0;
+    // The cells left to visit where the map was made.
+    uint64_t target = 0;
     // The cells each cell's move may end on at each move of the round, with no enemy
     // about; and the cells whose enemies catch a player on each cell at the chase.
     std::array<std::array<uint64_t, MaxCells>, Rules::ChaseMove> moves{};
