@@ -746,16 +746,7 @@ SolverResult GameSolver::Run(const GamePosition& from, const SolverLimits& limit
     if (cells > MaxCells || from.enemies.size() > static_cast<size_t>(MaxEnemies)
         || from.unvisited.size() != static_cast<size_t>(cells))
         return {};
-    Node root;
-    for (int32_t c = 0; c < cells; ++c) {
-        if (from.unvisited[c] >= 0)
-            root.toVisit |= Bit(c);
-    }
-    root.player = from.player;
-    root.cycle = from.cycleMoves;
-    root.count = static_cast<int32_t>(from.enemies.size());
-    std::copy(from.enemies.begin(), from.enemies.end(), root.enemies.begin());
-    root.ordered = true;
+    const Node root = Node::FromPosition(from);
     if (root.toVisit == 0)
         return {.verdict = Verdict::Clearable, .move = from.player, .par = 0, .parProved = true};
     // What the prover knows holds for this pattern with this many enemies.

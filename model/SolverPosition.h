@@ -1,8 +1,10 @@
 #pragma once
 
+#include "GamePosition.h"
 #include "GameRules.h"
 #include "Gamefield.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -74,6 +76,23 @@ struct Node {
         for (int32_t i = 0; i < count; ++i)
             key |= uint64_t(enemies[i]) << (EnemyShift + CellBits * i);
         return key;
+    }
+
+    // A position of the game, the enemies in the order of its next chase. The caller has
+    // checked it fits.
+    static Node FromPosition(const GamePosition& at)
+    {
+        Node node;
+        for (size_t c = 0; c < at.unvisited.size(); ++c) {
+            if (at.unvisited[c] >= 0)
+                node.toVisit |= Bit(static_cast<int32_t>(c));
+        }
+        node.player = at.player;
+        node.cycle = at.cycleMoves;
+        node.count = static_cast<int32_t>(at.enemies.size());
+        std::copy(at.enemies.begin(), at.enemies.end(), node.enemies.begin());
+        node.ordered = true;
+        return node;
     }
 
     static Node FromKey(uint64_t toVisit, uint64_t key, int32_t count)

@@ -394,13 +394,7 @@ TEST(SolverRounds, WaysAgreeWithAnExhaustiveSearch)
         const Exhaustive exact(game.field, game.game.Position());
         // A position whose next chase may come in any order keeps its enemies sorted.
         const auto node = [](const GamePosition& at, bool ordered) {
-            Solver::Node n;
-            for (size_t c = 0; c < at.unvisited.size(); ++c)
-                n.toVisit |= at.unvisited[c] >= 0 ? Solver::Bit(static_cast<int32_t>(c)) : 0;
-            n.player = at.player;
-            n.cycle = at.cycleMoves;
-            n.count = static_cast<int32_t>(at.enemies.size());
-            std::copy(at.enemies.begin(), at.enemies.end(), n.enemies.begin());
+            Solver::Node n = Solver::Node::FromPosition(at);
             n.ordered = ordered;
             if (!ordered)
                 std::sort(n.enemies.begin(), n.enemies.begin() + n.count);
