@@ -62,7 +62,8 @@ constexpr uint64_t FirstTry = 100'000;
 // Turns end before their length could overflow.
 constexpr uint64_t LastTurn = uint64_t{1} << 60;
 // The budget and the cancel flag are looked at once in this many positions, and in this
-// many of the longer steps of the map and of the check of a loss.
+// many of the longer steps of the check of a loss. The map asks seldom enough to look
+// every time.
 constexpr uint64_t CheckEvery = 4096;
 constexpr uint64_t StepCheckEvery = 256;
 // Searches again after a failed check at most this often before giving up undecided.
@@ -145,9 +146,8 @@ public:
             if (!roundsTried && end > FirstTry) {
                 roundsTried = true;
                 rounds.Map(root, limits.roundsBytes, [&] {
-                    if (++visited % StepCheckEvery == 0 && OutOfTime())
-                        stopped = true;
-                    return stopped;
+                    ++visited;
+                    return stopped = stopped || OutOfTime();
                 });
                 peakBytes = std::max(peakBytes, table.bytes() + rounds.peakBytes());
                 if ((result = Known(root)).verdict != Verdict::Undecided || stopped)
