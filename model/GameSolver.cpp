@@ -234,6 +234,8 @@ private:
     // order and without it, since a way found against every order serves the one drawn.
     SolverResult Known(const Node& root)
     {
+        if (rounds.Lost(root))
+            return {.verdict = Verdict::Lost};
         Node anyOrder = root;
         anyOrder.ordered = false;
         std::sort(anyOrder.enemies.begin(), anyOrder.enemies.begin() + anyOrder.count);

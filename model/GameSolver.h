@@ -27,7 +27,7 @@ struct SolverLimits {
     // What the map of the rounds a start leads to may hold while it is made, besides the
     // table; it keeps a third of that or so for the pattern. Where a start needs a bigger
     // map, none is made.
-    std::size_t roundsBytes = std::size_t{32} << 20;
+    std::size_t roundsBytes = std::size_t{48} << 20;
     // Read every few thousand positions: a search that sees it set ends undecided at once.
     const std::atomic<bool>* cancel = nullptr;
     std::optional<std::chrono::steady_clock::time_point> deadline;

@@ -120,7 +120,7 @@ uint32_t Rounds::Add(uint64_t key)
 std::size_t Rounds::Graph::bytes() const
 {
     return (firstEnd.capacity() + firstOutcome.capacity() + outcomes.capacity()) * sizeof(uint32_t)
-        + endCells.capacity() + endOutcomes.capacity();
+        + endCells.capacity() + endOutcomes.capacity() + entered.capacity() * sizeof(uint64_t);
 }
 
 std::size_t Rounds::bytes() const
@@ -131,6 +131,7 @@ std::size_t Rounds::bytes() const
 
 void Rounds::Clear()
 {
+    lost = false;
     List<uint64_t>().swap(keys);
     List<uint32_t>().swap(slots);
     List<uint8_t>().swap(kept);
@@ -142,20 +143,9 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
     Clear();
     enemyCount = root.count;
     target = root.toVisit;
-    // The rounds the root's own round leads to start the map.
-    const uint64_t rootEnemies = root.EnemyMask();
-    const Reach first = Forward(root.player, root.cycle, rootEnemies);
-    for (uint64_t ends = first.steps[Rules::ChaseMove]; ends != 0; ends &= ends - 1) {
-        const int32_t end = std::countr_zero(ends);
-        if (Caught(end, rootEnemies))
-            continue;
-        Node atEnd = root;
-        atEnd.player = end;
-        atEnd.cycle = 0;
-        ChaseOutcomes(pattern, atEnd, scratch);
-        for (const Node& outcome : scratch)
-            Add(outcome.Key());
-    }
+    // The root is the map's first round start, though its round may be under way and the
+    // order of its chase known: a key tells both, so its rounds are mapped as any other's.
+    Add(root.Key());
     Graph graph;
     struct Chased {
         uint64_t tag = 0;
@@ -165,7 +155,7 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
     List<Chased> chased(ChasesKept);
     for (size_t id = 0; id < keys.size(); ++id) {
         peak = std::max(peak, bytes() + graph.bytes());
-        if (halt() || bytes() + graph.bytes() > memory) {
+        if (halt() || bytes() + graph.bytes() + Settling(keys.size(), graph.endCells.size()) > memory) {
             Clear();
             return false;
         }
@@ -173,14 +163,16 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
         const uint64_t enemies = start.EnemyMask();
         graph.firstEnd.push_back(static_cast<uint32_t>(graph.endCells.size()));
         graph.firstOutcome.push_back(static_cast<uint32_t>(graph.outcomes.size()));
-        const Reach reach = Forward(start.player, 0, enemies);
+        const Reach reach = Forward(start.player, start.cycle, enemies);
         for (uint64_t ends = reach.steps[Rules::ChaseMove]; ends != 0; ends &= ends - 1) {
             const int32_t end = std::countr_zero(ends);
             if (Caught(end, enemies))
                 continue;
             graph.endCells.push_back(static_cast<uint8_t>(end));
-            // Round starts that share their enemies' cells share the chases from each end.
-            const uint64_t tag = (keys[id] >> EnemyShift) << CellBits | static_cast<uint64_t>(end);
+            graph.entered.push_back(Entered(reach, end, enemies) & target);
+            // Round starts that share their enemies' cells, and whether their order is known,
+            // share the chases from each end.
+            const uint64_t tag = (keys[id] >> OrderedShift) << CellBits | static_cast<uint64_t>(end);
             Chased& known = chased[Mix(tag) & (chased.size() - 1)];
             if (known.tag == tag + 1) {
                 graph.endOutcomes.push_back(known.count);
@@ -190,6 +182,7 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
             }
             Node atEnd = start;
             atEnd.player = end;
+            atEnd.cycle = 0;
             ChaseOutcomes(pattern, atEnd, scratch);
             known = {tag + 1, static_cast<uint32_t>(graph.outcomes.size()), static_cast<uint8_t>(scratch.size())};
             graph.endOutcomes.push_back(known.count);
@@ -199,9 +192,107 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
     }
     graph.firstEnd.push_back(static_cast<uint32_t>(graph.endCells.size()));
     graph.firstOutcome.push_back(static_cast<uint32_t>(graph.outcomes.size()));
-    if (!Settle(graph, root.toVisit, halt)) {
+    if (!Settle(graph, root.toVisit, halt) || (!kept[0] && !Judge(graph, halt))) {
         Clear();
         return false;
+    }
+    return true;
+}
+
+std::size_t Rounds::Settling(std::size_t starts, std::size_t ends) const
+{
+    return starts * (3 * sizeof(uint64_t) + static_cast<std::size_t>(cells) + 1) + ends;
+}
+
+uint64_t Rounds::Passed(const Reach& reach) const
+{
+    uint64_t passed = 0;
+    for (int32_t m = reach.first + 1; m <= Rules::ChaseMove; ++m)
+        passed |= reach.steps[m];
+    return passed & target;
+}
+
+// The root is lost where some two cells left cannot surely both be entered, whatever the
+// player does. That is asked of a game kinder to the player than the real one: a round's
+// moves are taken to enter every cell any move of the round may enter, so two cells out
+// of reach even there are out of reach in the game. First come the cells each round start
+// surely enters, one at a time; then, for one cell after another, the cells it surely
+// enters along with that one.
+bool Rounds::Judge(const Graph& graph, const std::function<bool()>& halt)
+{
+    const size_t count = keys.size();
+    peak = std::max(peak, bytes() + graph.bytes() + 3 * count * sizeof(uint64_t));
+    List<uint64_t> passed(count);
+    for (size_t id = 0; id < count; ++id) {
+        const Node start = Node::FromKey(0, keys[id], enemyCount);
+        passed[id] = Passed(Forward(start.player, start.cycle, start.EnemyMask()));
+    }
+    List<uint64_t> sure(count);
+    List<uint64_t> both(count);
+    // What a round start surely enters: alone, or with the cell given along with it. The
+    // ways its moves may end by a catch enter all they pass on the way; those to an end
+    // the chase follows, what they pass and what every outcome surely enters after.
+    const auto enters = [&](size_t id, int32_t with) {
+        const uint64_t mark = with < 0 ? target : Bit(with);
+        uint64_t cells = (passed[id] & mark) ? passed[id] : 0;
+        uint32_t o = graph.firstOutcome[id];
+        for (uint32_t e = graph.firstEnd[id]; e < graph.firstEnd[id + 1]; ++e) {
+            uint64_t afterSure = ~uint64_t{0};
+            uint64_t afterBoth = with < 0 ? 0 : ~uint64_t{0};
+            for (const uint32_t last = o + graph.endOutcomes[e]; o < last; ++o) {
+                afterSure &= sure[graph.outcomes[o]];
+                if (with >= 0)
+                    afterBoth &= both[graph.outcomes[o]];
+            }
+            if (with < 0) {
+                cells |= afterSure;
+                continue;
+            }
+            const uint64_t entered = graph.entered[e];
+            if (entered & mark)
+                cells |= entered | afterSure;
+            if (afterSure & mark)
+                cells |= entered;
+            cells |= afterBoth;
+        }
+        return cells;
+    };
+    // Least fixpoints: only a whole one shows a cell out of reach. One along with a cell
+    // ends once the root enters every cell along with it.
+    const auto settle = [&](List<uint64_t>& cells, int32_t with) {
+        for (bool grew = true; grew && (with < 0 || (cells[0] & target) != target);) {
+            grew = false;
+            for (size_t id = count; id-- > 0;) {
+                if (id % SweepsAsked == 0 && halt())
+                    return false;
+                if ((cells[id] & target) == target)
+                    continue;
+                const uint64_t now = cells[id] | enters(id, with);
+                grew = grew || now != cells[id];
+                cells[id] = now;
+            }
+        }
+        return true;
+    };
+    if (!settle(sure, -1))
+        return false;
+    lost = (sure[0] & target) != target;
+    // The cells fewest round starts surely enter are tried first: the two out of reach are
+    // most often among them.
+    std::array<int32_t, MaxCells> entering{};
+    for (size_t id = 0; id < count; ++id) {
+        for (uint64_t c = sure[id] & target; c != 0; c &= c - 1)
+            ++entering[std::countr_zero(c)];
+    }
+    std::vector<int32_t> order;
+    for (uint64_t c = target; c != 0; c &= c - 1)
+        order.push_back(std::countr_zero(c));
+    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return entering[a] < entering[b]; });
+    for (size_t i = 0; i < order.size() && !lost; ++i) {
+        std::fill(both.begin(), both.end(), 0);
+        if (!settle(both, order[i]))
+            return false;
+        lost = (both[0] & target) != target;
     }
     return true;
 }
@@ -252,12 +343,9 @@ bool Rounds::Settle(const Graph& graph, uint64_t toVisit, const std::function<bo
                 return false;
             if (!kept[id])
                 continue;
-            const Node start = Node::FromKey(0, keys[id], enemyCount);
-            const uint64_t enemies = start.EnemyMask();
-            const Reach reach = Forward(start.player, 0, enemies);
             for (uint32_t e = graph.firstEnd[id]; e < graph.firstEnd[id + 1]; ++e) {
                 if (safe[e])
-                    within[id] |= Entered(reach, graph.endCells[e], enemies) & toVisit;
+                    within[id] |= graph.entered[e] & toVisit;
             }
         }
         reached = within;

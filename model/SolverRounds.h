@@ -35,9 +35,12 @@ public:
     explicit Rounds(const GamePattern& pattern);
 
     // Maps the rounds the position can lead to. False, and holding nothing, when the map
-    // would need more than the memory given or halt() says to stop; it is asked once a round.
+    // would need more than the memory given or halt() says to stop; it is asked once a round
+    // start, and once in a few dozen as the map is settled.
     bool Map(const Node& root, std::size_t memory, const std::function<bool()>& halt);
     bool mapped() const { return !keys.empty(); }
+    // Whether the map shows the position it was made from lost.
+    bool Lost(const Node& node) const { return lost && node.Key() == keys[0] && node.toVisit == target; }
     // What the map holds, and the most it held with what it needed while it was made,
     // besides what the solver held then.
     std::size_t bytes() const;
@@ -93,23 +96,37 @@ private:
     List<uint64_t> keys;
     List<uint32_t> slots;
     // While the map is made: each round start's ends (its outcomes start where those of
-    // the one before end), each end's cell and outcome count, and the outcomes.
+    // the one before end), each end's cell, outcome count and cells entered on the way,
+    // and the outcomes.
     struct Graph {
         List<uint32_t> firstEnd;
         List<uint32_t> firstOutcome;
         List<uint8_t> endCells;
         List<uint8_t> endOutcomes;
+        // The cells left that the ways to each end may enter.
+        List<uint64_t> entered;
         List<uint32_t> outcomes;
         std::size_t bytes() const;
     };
+    // What settling and judging a map of so many round starts and ends need beside it: three
+    // lists of cells for each round start, with its rounds to each cell and whether it is
+    // kept, or whether each end is safe.
+    std::size_t Settling(std::size_t starts, std::size_t ends) const;
     // Finds what every round start keeps in reach; false when halt() says to stop.
     bool Settle(const Graph& graph, uint64_t toVisit, const std::function<bool()>& halt);
+    // Cells left that any move of the round may enter: a clear counts even where the chase
+    // that would follow catches the player.
+    uint64_t Passed(const Reach& reach) const;
+    // Finds whether the root is lost, where the map does not keep it; false when halt()
+    // says to stop.
+    bool Judge(const Graph& graph, const std::function<bool()>& halt);
     // Whether every cell stays in reach from each round start, and the rounds from each
     // to each cell.
     List<uint8_t> kept;
     List<uint8_t> rounds;
     // The most rounds any kept round start is from any cell.
     int32_t farthest = 0;
+    bool lost = false;
     std::size_t peak = 0;
     std::vector<Node> scratch;
 };

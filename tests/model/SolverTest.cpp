@@ -248,10 +248,11 @@ TEST(Solver, SearchesHoldWhatTheyNeedAndCarryOnWhereTheyStopped)
         GameSolver solver(game.field);
         SolverLimits limits = Budget(3'000);
         limits.memoryBytes = std::size_t{1} << 20;
+        limits.roundsBytes = std::size_t{1} << 20;
         SolverResult result;
         for (int search = 0; search < 300 && result.verdict == Verdict::Undecided; ++search) {
             result = solver.Solve(game.game.Position(), limits);
-            ASSERT_LE(result.peakBytes, limits.memoryBytes * 3 / 2) << "pattern " << pattern;
+            ASSERT_LE(result.peakBytes, limits.memoryBytes * 3 / 2 + limits.roundsBytes) << "pattern " << pattern;
         }
         decided += result.verdict != Verdict::Undecided;
         EXPECT_LT(GameSolver(game.field).Solve(game.game.Position(), Budget(3'000)).peakBytes, std::size_t{1} << 20);
@@ -383,10 +384,12 @@ TEST(SolverChase, OutcomesAreThoseOfEveryOrder)
 }
 
 // The map of rounds claims a way only where the exhaustive search finds the position won,
-// and never a bound below its par: its proofs need no search to back them.
-TEST(SolverRounds, WaysAgreeWithAnExhaustiveSearch)
+// and never a bound below its par; and a loss only where it finds it lost: its proofs need
+// no search to back them.
+TEST(SolverRounds, WaysAndLossesAgreeWithAnExhaustiveSearch)
 {
     int ways = 0;
+    int losses = 0;
     for (uint32_t seed = 1; seed <= 16; ++seed) {
         TestGame<GameRandom> game(seed);
         game.game.SetOptions({seed % 2 ? 10 : 12, 1, 1}, 2);
@@ -410,8 +413,18 @@ TEST(SolverRounds, WaysAgreeWithAnExhaustiveSearch)
             EXPECT_GE(way.moves, exact.Par(i)) << "seed " << seed << " position " << i;
             ++ways;
         }
+        for (size_t i = 0; i < exact.size(); i += 1 + exact.size() / 60) {
+            const Solver::Node at = node(exact.Position(i), exact.Ordered(i));
+            Solver::Rounds from(game.field.pattern());
+            ASSERT_TRUE(from.Map(at, std::size_t{1} << 24, [] { return false; }));
+            if (from.Lost(at)) {
+                ASSERT_FALSE(exact.Won(i)) << "seed " << seed << " position " << i;
+                ++losses;
+            }
+        }
     }
     EXPECT_GT(ways, 1000);
+    EXPECT_GT(losses, 100);
 }
 
 // Where five ducks leave the cat every cell in reach for good, following the map's moves
