@@ -62,22 +62,21 @@ void ChaseOutcomes(const GamePattern& pattern, const Node& node, std::vector<Nod
     Rules::ChaseInOrder(board, std::span<int32_t>(first.enemies.data(), static_cast<size_t>(free)));
     // Then each of the others in turn, in every order: one step at a time, orders that
     // have brought the same enemies to the same cells so far go on as one. A partial chase
-    // is the enemies' cells, packed, and which of them have stepped.
+    // is the enemies' cells, packed, the cells they stand on, and which of them have stepped.
     struct Partial {
         uint64_t cells;
+        uint64_t taken;
         uint32_t moved;
     };
-    const auto pack = [&](const Node& n) {
-        uint64_t cells = 0;
-        for (int32_t i = 0; i < n.count; ++i)
-            cells |= uint64_t(n.enemies[i]) << (CellBits * i);
-        return cells;
-    };
-    const auto unpack = [&](uint64_t cells) {
-        Node n = first;
-        for (int32_t i = 0; i < n.count; ++i)
-            n.enemies[i] = static_cast<int32_t>(cells >> (CellBits * i) & CellMask);
-        return n;
+    // The rules' view of one enemy's step in a partial chase.
+    struct StepBoard {
+        const GamePattern& board;
+        int32_t player;
+        uint64_t taken;
+        const GamePattern& pattern() const { return board; }
+        int32_t playerCell() const { return player; }
+        bool EnemyOn(int32_t cell) const { return (taken & Bit(cell)) != 0; }
+        void MoveEnemy(int32_t from, int32_t to) { taken = (taken & ~Bit(from)) | Bit(to); }
     };
     // No more go on as one than there are orders of the first few.
     struct Layer {
@@ -85,20 +84,26 @@ void ChaseOutcomes(const GamePattern& pattern, const Node& node, std::vector<Nod
         int32_t count;
     };
     std::array<Layer, 2> layers;
-    layers[0].partials[0] = {pack(first), 0};
+    uint64_t packed = 0;
+    for (int32_t i = 0; i < node.count; ++i)
+        packed |= uint64_t(first.enemies[i]) << (CellBits * i);
+    layers[0].partials[0] = {packed, first.EnemyMask(), 0};
     layers[0].count = 1;
     for (int32_t step = free; step < node.count; ++step) {
         const Layer& from = layers[(step - free) % 2];
         Layer& to = layers[(step - free + 1) % 2];
         to.count = 0;
         for (int32_t p = 0; p < from.count; ++p) {
+            const Partial& at = from.partials[p];
             for (int32_t i = free; i < node.count; ++i) {
-                if (from.partials[p].moved & (1u << i))
+                if (at.moved & (1u << i))
                     continue;
-                Node stepped = unpack(from.partials[p].cells);
-                NodeBoard stepBoard(pattern, stepped);
-                Rules::ChaseInOrder(stepBoard, std::span<int32_t>(&stepped.enemies[i], 1));
-                const Partial next{pack(stepped), from.partials[p].moved | 1u << i};
+                const int32_t shift = CellBits * i;
+                int32_t cell = static_cast<int32_t>(at.cells >> shift & CellMask);
+                StepBoard stepBoard{pattern, node.player, at.taken};
+                Rules::ChaseInOrder(stepBoard, std::span<int32_t>(&cell, 1));
+                const Partial next{(at.cells & ~(CellMask << shift)) | uint64_t(cell) << shift, stepBoard.taken,
+                                   at.moved | 1u << i};
                 const auto same = [&](const Partial& q) { return q.moved == next.moved && q.cells == next.cells; };
                 if (std::none_of(to.partials.begin(), to.partials.begin() + to.count, same))
                     to.partials[to.count++] = next;
@@ -107,12 +112,15 @@ void ChaseOutcomes(const GamePattern& pattern, const Node& node, std::vector<Nod
     }
     const Layer& last = layers[(node.count - free) % 2];
     for (int32_t p = 0; p < last.count; ++p) {
-        Node next = unpack(last.partials[p].cells);
+        const uint64_t taken = last.partials[p].taken;
+        if (std::any_of(outcomes.begin(), outcomes.end(), [&](const Node& o) { return o.EnemyMask() == taken; }))
+            continue;
+        Node next = first;
         next.ordered = false;
+        for (int32_t i = 0; i < next.count; ++i)
+            next.enemies[i] = static_cast<int32_t>(last.partials[p].cells >> (CellBits * i) & CellMask);
         std::sort(next.enemies.begin(), next.enemies.begin() + next.count);
-        const uint64_t mask = next.EnemyMask();
-        if (std::none_of(outcomes.begin(), outcomes.end(), [&](const Node& o) { return o.EnemyMask() == mask; }))
-            outcomes.push_back(next);
+        outcomes.push_back(next);
     }
 }
 

@@ -368,6 +368,12 @@ bool Rounds::Settle(const Graph& graph, uint64_t toVisit, const std::function<bo
                 dropped = true;
             }
         }
+        // The map serves the root's pattern: once the root is dropped, what else it would
+        // keep is not worth the time, and it keeps nothing.
+        if (!kept[0]) {
+            std::fill(kept.begin(), kept.end(), 0);
+            return true;
+        }
     }
     // Then, round after round, the cells each kept round reaches surely for the first time.
     rounds.assign(count * static_cast<size_t>(cells), Far);
