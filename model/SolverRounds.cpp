@@ -117,16 +117,33 @@ uint32_t Rounds::Add(uint64_t key)
     return static_cast<uint32_t>(keys.size() - 1);
 }
 
+// Each growing list is given room for all the memory allows at once: room never written
+// takes no memory, and no list is copied as it grows. So what they hold is what they take.
+template <typename T>
+void Rounds::Reserve(List<T>& list, std::size_t memory)
+{
+    list.reserve(memory / sizeof(T));
+}
+
+void Rounds::Graph::Reserve(std::size_t memory)
+{
+    Rounds::Reserve(firstEnd, memory);
+    Rounds::Reserve(firstOutcome, memory);
+    Rounds::Reserve(endCells, memory);
+    Rounds::Reserve(endOutcomes, memory);
+    Rounds::Reserve(entered, memory);
+    Rounds::Reserve(outcomes, memory);
+}
+
 std::size_t Rounds::Graph::bytes() const
 {
-    return (firstEnd.capacity() + firstOutcome.capacity() + outcomes.capacity()) * sizeof(uint32_t)
-        + endCells.capacity() + endOutcomes.capacity() + entered.capacity() * sizeof(uint64_t);
+    return (firstEnd.size() + firstOutcome.size() + outcomes.size()) * sizeof(uint32_t) + endCells.size()
+        + endOutcomes.size() + entered.size() * sizeof(uint64_t);
 }
 
 std::size_t Rounds::bytes() const
 {
-    return keys.capacity() * sizeof(uint64_t) + slots.capacity() * sizeof(uint32_t) + kept.capacity()
-        + rounds.capacity();
+    return keys.size() * sizeof(uint64_t) + slots.size() * sizeof(uint32_t) + kept.size() + rounds.size();
 }
 
 void Rounds::Clear()
@@ -143,10 +160,12 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
     Clear();
     enemyCount = root.count;
     target = root.toVisit;
+    Reserve(keys, memory);
     // The root is the map's first round start, though its round may be under way and the
     // order of its chase known: a key tells both, so its rounds are mapped as any other's.
     Add(root.Key());
     Graph graph;
+    graph.Reserve(memory);
     struct Chased {
         uint64_t tag = 0;
         uint32_t first = 0;
