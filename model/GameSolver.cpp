@@ -52,6 +52,8 @@
 // undecided, the rounds it leads to are mapped (see Rounds): where every cell stays in
 // reach for good, the map proves the position clearable without following any chase, and
 // the table's ways and the map's serve the hint alike, the one with the lower bound first.
+// Elsewhere it may prove the position lost, where a loss found by search would have to
+// show every way of playing fail.
 using namespace Solver;
 
 namespace {

@@ -22,6 +22,8 @@ namespace Solver {
 // left, without ever leaving them. The map tells how many rounds that takes, which bounds
 // the moves the way needs; so a position it covers is proved clearable, with its move and
 // bound, where a search would have to follow every order of every chase to the clear.
+// Where the position the map is made from is not covered, the map may prove it lost
+// instead: two of its cells that no way of playing surely enters both.
 class Rounds {
 public:
     // The map's lists are large and short-lived; their memory goes back to the system
