@@ -454,6 +454,15 @@ TEST(SolverRounds, ProvedWaysClearWhereTheSearchAloneDoesNot)
     }
 }
 
+// Where two of its cells cannot both be reached, the map proves a start lost that no search
+// of millions of positions does.
+TEST(SolverRounds, ProvesLostWhereTheSearchAloneDoesNot)
+{
+    TestGame<GameRandom> game(1);
+    game.game.Deal(PatternNumber{{40, 5, 5}, 5, 1});
+    EXPECT_EQ(GameSolver(game.field).Decide(game.game.Position(), Budget(2'000'000)).verdict, Verdict::Lost);
+}
+
 // The hand-built board of BuildBlocks: cell = 4 * row + column.
 //    0  1  2  3
 //    4  5  6  7
