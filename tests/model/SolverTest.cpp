@@ -1,6 +1,7 @@
 #include "GameRules.h"
 #include "GameSolver.h"
 #include "SolverChase.h"
+#include "SolverMemory.h"
 #include "SolverRounds.h"
 #include "SolverTable.h"
 #include "TestGame.h"
@@ -14,6 +15,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -272,6 +274,25 @@ TEST(Solver, PatternsWhoseEnemiesCatchTooSoonAreProvedLostAtOnce)
         game.Deal(PatternNumber{{40, 5, 5}, 5, seed});
         EXPECT_EQ(GameSolver(game.field()).Decide(game.Position(), Budget(10'000)).verdict, Verdict::Lost)
             << "pattern 40-5-5-5-" << seed;
+    }
+}
+
+// The table's memory keeps what it holds, the rest zeroed, as it grows within its room and
+// past it, and past the size from which it is mapped in large pages.
+TEST(SolverMemory, GrowingKeepsWhatItHolds)
+{
+    SolverMemory memory;
+    std::size_t held = 0;
+    for (const auto& [bytes, room] : {std::pair{std::size_t{64} << 10, std::size_t{1} << 20},
+                                     std::pair{std::size_t{1} << 20, std::size_t{1} << 20},
+                                     std::pair{std::size_t{6} << 20, std::size_t{12} << 20}}) {
+        ASSERT_TRUE(memory.Grow(bytes, room));
+        auto* data = static_cast<unsigned char*>(memory.data());
+        for (std::size_t i = 0; i < bytes; i += 4093) {
+            ASSERT_EQ(data[i], i < held ? static_cast<unsigned char>(i % 251 + 1) : 0) << i << " of " << bytes;
+            data[i] = static_cast<unsigned char>(i % 251 + 1);
+        }
+        held = bytes;
     }
 }
 
