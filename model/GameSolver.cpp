@@ -238,9 +238,7 @@ private:
     {
         if (rounds.Lost(root))
             return {.verdict = Verdict::Lost};
-        Node anyOrder = root;
-        anyOrder.ordered = false;
-        std::sort(anyOrder.enemies.begin(), anyOrder.enemies.begin() + anyOrder.count);
+        const Node anyOrder = root.AnyOrder();
         SolverResult result;
         uint32_t low = LowerBound(root);
         for (const Node& node : {root, anyOrder}) {

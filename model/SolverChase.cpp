@@ -116,11 +116,9 @@ void ChaseOutcomes(const GamePattern& pattern, const Node& node, std::vector<Nod
         if (std::any_of(outcomes.begin(), outcomes.end(), [&](const Node& o) { return o.EnemyMask() == taken; }))
             continue;
         Node next = first;
-        next.ordered = false;
         for (int32_t i = 0; i < next.count; ++i)
             next.enemies[i] = static_cast<int32_t>(last.partials[p].cells >> (CellBits * i) & CellMask);
-        std::sort(next.enemies.begin(), next.enemies.begin() + next.count);
-        outcomes.push_back(next);
+        outcomes.push_back(next.AnyOrder());
     }
 }
 

@@ -78,6 +78,15 @@ struct Node {
         return key;
     }
 
+    // The same position with its next chase in any order: the enemies kept sorted.
+    Node AnyOrder() const
+    {
+        Node node = *this;
+        node.ordered = false;
+        std::sort(node.enemies.begin(), node.enemies.begin() + node.count);
+        return node;
+    }
+
     // A position of the game, the enemies in the order of its next chase. The caller has
     // checked it fits.
     static Node FromPosition(const GamePosition& at)

@@ -211,7 +211,7 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
     }
     graph.firstEnd.push_back(static_cast<uint32_t>(graph.endCells.size()));
     graph.firstOutcome.push_back(static_cast<uint32_t>(graph.outcomes.size()));
-    if (!Settle(graph, root.toVisit, halt) || (!kept[0] && !Judge(graph, halt))) {
+    if (!Settle(graph, halt) || (!kept[0] && !Judge(graph, halt))) {
         Clear();
         return false;
     }
@@ -240,7 +240,7 @@ uint64_t Rounds::Passed(const Reach& reach) const
 bool Rounds::Judge(const Graph& graph, const std::function<bool()>& halt)
 {
     const size_t count = keys.size();
-    peak = std::max(peak, bytes() + graph.bytes() + 3 * count * sizeof(uint64_t));
+    peak = std::max(peak, bytes() + graph.bytes() + Settling(count, graph.endCells.size()));
     List<uint64_t> passed(count);
     for (size_t id = 0; id < count; ++id) {
         const Node start = Node::FromKey(0, keys[id], enemyCount);
@@ -321,13 +321,12 @@ bool Rounds::Judge(const Graph& graph, const std::function<bool()>& halt)
 // caught, and come back to a round of the set. Starting from all rounds, those that
 // cannot are dropped until none is: a round where only a dropped round would serve the
 // player is no longer kept.
-bool Rounds::Settle(const Graph& graph, uint64_t toVisit, const std::function<bool()>& halt)
+bool Rounds::Settle(const Graph& graph, const std::function<bool()>& halt)
 {
     const size_t count = keys.size();
     kept.assign(count, 1);
     List<uint8_t> safe(graph.endCells.size());
-    // With the three lists of cells reached below and the rounds to each cell.
-    peak = std::max(peak, bytes() + graph.bytes() + safe.size() + count * (3 * sizeof(uint64_t) + cells));
+    peak = std::max(peak, bytes() + graph.bytes() + Settling(count, safe.size()));
     List<uint64_t> within(count);
     List<uint64_t> reached(count);
     // The cells a round surely reaches, given what each round reaches: those its own moves
@@ -335,7 +334,7 @@ bool Rounds::Settle(const Graph& graph, uint64_t toVisit, const std::function<bo
     const auto sweep = [&](const List<uint64_t>& from, List<uint64_t>& to, size_t id) {
         uint64_t cellsReached = from[id];
         // One that reaches every cell reaches no more.
-        if ((cellsReached & toVisit) == toVisit) {
+        if ((cellsReached & target) == target) {
             to[id] = cellsReached;
             return;
         }
@@ -364,7 +363,7 @@ bool Rounds::Settle(const Graph& graph, uint64_t toVisit, const std::function<bo
                 continue;
             for (uint32_t e = graph.firstEnd[id]; e < graph.firstEnd[id + 1]; ++e) {
                 if (safe[e])
-                    within[id] |= graph.entered[e] & toVisit;
+                    within[id] |= graph.entered[e];
             }
         }
         reached = within;
@@ -382,7 +381,7 @@ bool Rounds::Settle(const Graph& graph, uint64_t toVisit, const std::function<bo
         }
         dropped = false;
         for (size_t id = 0; id < count; ++id) {
-            if (kept[id] && (reached[id] & toVisit) != toVisit) {
+            if (kept[id] && (reached[id] & target) != target) {
                 kept[id] = 0;
                 dropped = true;
             }

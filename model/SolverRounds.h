@@ -118,7 +118,7 @@ private:
     // kept, or whether each end is safe.
     std::size_t Settling(std::size_t starts, std::size_t ends) const;
     // Finds what every round start keeps in reach; false when halt() says to stop.
-    bool Settle(const Graph& graph, uint64_t toVisit, const std::function<bool()>& halt);
+    bool Settle(const Graph& graph, const std::function<bool()>& halt);
     // Cells left that any move of the round may enter: a clear counts even where the chase
     // that would follow catches the player.
     uint64_t Passed(const Reach& reach) const;

@@ -197,6 +197,14 @@ private:
     std::vector<int32_t> par;
 };
 
+// Starts one of the patterns small enough for the exhaustive search: 10 or 12 cells, one
+// of each obstacle, two enemies.
+void StartSmall(TestGame<GameRandom>& game, uint32_t seed)
+{
+    game.game.SetOptions({seed % 2 ? 10 : 12, 1, 1}, 2);
+    game.SetState(GameState::Started);
+}
+
 } // namespace
 
 // Following a clearable verdict's moves clears the pattern against whatever orders the
@@ -334,8 +342,7 @@ TEST(Solver, VerdictsAndParsAgreeWithAnExhaustiveSearch)
     int pars = 0;
     for (uint32_t seed = 1; seed <= 16; ++seed) {
         TestGame<GameRandom> game(seed);
-        game.game.SetOptions({seed % 2 ? 10 : 12, 1, 1}, 2);
-        game.SetState(GameState::Started);
+        StartSmall(game, seed);
         const Exhaustive exact(game.field, game.game.Position());
         GameSolver solver(game.field);
         for (size_t i = 0; i < exact.size(); i += 1 + exact.size() / 40) {
@@ -413,16 +420,11 @@ TEST(SolverRounds, WaysAndLossesAgreeWithAnExhaustiveSearch)
     int losses = 0;
     for (uint32_t seed = 1; seed <= 16; ++seed) {
         TestGame<GameRandom> game(seed);
-        game.game.SetOptions({seed % 2 ? 10 : 12, 1, 1}, 2);
-        game.SetState(GameState::Started);
+        StartSmall(game, seed);
         const Exhaustive exact(game.field, game.game.Position());
-        // A position whose next chase may come in any order keeps its enemies sorted.
         const auto node = [](const GamePosition& at, bool ordered) {
-            Solver::Node n = Solver::Node::FromPosition(at);
-            n.ordered = ordered;
-            if (!ordered)
-                std::sort(n.enemies.begin(), n.enemies.begin() + n.count);
-            return n;
+            const Solver::Node n = Solver::Node::FromPosition(at);
+            return ordered ? n : n.AnyOrder();
         };
         Solver::Rounds rounds(game.field.pattern());
         ASSERT_TRUE(rounds.Map(node(game.game.Position(), true), std::size_t{1} << 24, [] { return false; }));
