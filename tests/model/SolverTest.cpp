@@ -477,6 +477,23 @@ TEST(SolverRounds, ProvedWaysClearWhereTheSearchAloneDoesNot)
     }
 }
 
+// A map keeps within the memory it is given, what settling it needs counted: where it would
+// need more it is not made and holds nothing.
+TEST(SolverRounds, KeepsWithinItsMemory)
+{
+    TestGame<GameRandom> game(1);
+    game.game.Deal(PatternNumber{{40, 5, 5}, 5, 36});
+    const Solver::Node root = Solver::Node::FromPosition(game.game.Position());
+    for (const std::size_t memory : {std::size_t{16} << 20, std::size_t{48} << 20}) {
+        Solver::Rounds rounds(game.field.pattern());
+        const bool made = rounds.Map(root, memory, [] { return false; });
+        EXPECT_EQ(made, memory > (std::size_t{16} << 20)) << memory;
+        EXPECT_EQ(rounds.mapped(), made) << memory;
+        EXPECT_LE(rounds.peakBytes(), memory) << memory;
+        EXPECT_LE(rounds.bytes(), memory / 2) << memory;
+    }
+}
+
 // Where two of its cells cannot both be reached, the map proves a start lost that no search
 // of millions of positions does.
 TEST(SolverRounds, ProvesLostWhereTheSearchAloneDoesNot)
