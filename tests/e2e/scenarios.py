@@ -302,9 +302,11 @@ def scenario_zoom(game):
           "at 200 %% the window stands at %s" % (game.geometry()[:2],))
     shows_enlarged(game, pattern, 2, "the pattern at 200 %")
     # Clicks at 200 % move the cat; drawn at 200 %, the moves look as at 100 %.
-    move_to_neighbour(game, Field(game.shot()))
+    after = move_to_neighbour(game, Field(game.shot())).signature()
     zoom(game, "ctrl+0", 1)
     check(game.geometry()[:2] == home, "back at 100 %% at %s" % (game.geometry()[:2],))
+    # Until the game repaints, the smaller window may still show a corner of the larger.
+    game.wait_field(lambda f: f.signature() == after, "the moved pattern at 100 %")
     moved = still_client(game, "the moved pattern to hold still")
     zoom(game, "ctrl+equal", 2)
     shows_enlarged(game, moved, 2, "the moved pattern at 200 %")
