@@ -494,6 +494,32 @@ TEST(SolverRounds, KeepsWithinItsMemory)
     }
 }
 
+// A map stopped at any point, as it is built, settled or judged, holds and proves nothing,
+// and the same map made again in full comes to the same as before.
+TEST(SolverRounds, AMapStoppedAnywhereHoldsNothing)
+{
+    for (const uint32_t seed : {1u, 171u}) {
+        TestGame<GameRandom> game(1);
+        game.game.Deal(PatternNumber{{32, 3, 2}, 3, seed});
+        const Solver::Node root = Solver::Node::FromPosition(game.game.Position());
+        Solver::Rounds rounds(game.field.pattern());
+        int64_t asks = 0;
+        ASSERT_TRUE(rounds.Map(root, std::size_t{48} << 20, [&] { return ++asks < 0; }));
+        const bool lost = rounds.Lost(root);
+        const int32_t move = rounds.Best(root).move;
+        EXPECT_NE(lost, move >= 0) << seed;
+        for (int64_t stop = 1; stop <= asks; stop += asks / 12) {
+            int64_t asked = 0;
+            EXPECT_FALSE(rounds.Map(root, std::size_t{48} << 20, [&] { return ++asked == stop; })) << seed;
+            EXPECT_FALSE(rounds.mapped() || rounds.Lost(root) || rounds.Best(root).move >= 0) << seed << " " << stop;
+            EXPECT_EQ(rounds.bytes(), 0u) << seed << " " << stop;
+        }
+        ASSERT_TRUE(rounds.Map(root, std::size_t{48} << 20, [] { return false; }));
+        EXPECT_EQ(rounds.Lost(root), lost) << seed;
+        EXPECT_EQ(rounds.Best(root).move, move) << seed;
+    }
+}
+
 // Where two of its cells cannot both be reached, the map proves a start lost that no search
 // of millions of positions does.
 TEST(SolverRounds, ProvesLostWhereTheSearchAloneDoesNot)
