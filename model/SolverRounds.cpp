@@ -211,7 +211,8 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
     }
     graph.firstEnd.push_back(static_cast<uint32_t>(graph.endCells.size()));
     graph.firstOutcome.push_back(static_cast<uint32_t>(graph.outcomes.size()));
-    if (!Settle(graph, halt) || (!kept[0] && !Judge(graph, halt))) {
+    List<uint64_t> reached;
+    if (!Settle(graph, halt, reached) || (!kept[0] && !Judge(graph, halt, std::move(reached)))) {
         Clear();
         return false;
     }
@@ -237,7 +238,7 @@ uint64_t Rounds::Passed(const Reach& reach) const
 // of reach even there are out of reach in the game. First come the cells each round start
 // surely enters, one at a time; then, for one cell after another, the cells it surely
 // enters along with that one.
-bool Rounds::Judge(const Graph& graph, const std::function<bool()>& halt)
+bool Rounds::Judge(const Graph& graph, const std::function<bool()>& halt, List<uint64_t> sure)
 {
     const size_t count = keys.size();
     peak = std::max(peak, bytes() + graph.bytes() + Settling(count, graph.endCells.size()));
@@ -246,7 +247,6 @@ bool Rounds::Judge(const Graph& graph, const std::function<bool()>& halt)
         const Node start = Node::FromKey(0, keys[id], enemyCount);
         passed[id] = Passed(Forward(start.player, start.cycle, start.EnemyMask()));
     }
-    List<uint64_t> sure(count);
     List<uint64_t> both(count);
     // What a round start surely enters: alone, or with the cell given along with it. The
     // ways its moves may end by a catch enter all they pass on the way; those to an end
@@ -293,6 +293,8 @@ bool Rounds::Judge(const Graph& graph, const std::function<bool()>& halt)
         }
         return true;
     };
+    // What settling found each round start surely reaches holds here too, and is no more
+    // than a sweep gives: from there the fixpoint comes out the same, in fewer sweeps.
     if (!settle(sure, -1))
         return false;
     lost = (sure[0] & target) != target;
@@ -321,14 +323,14 @@ bool Rounds::Judge(const Graph& graph, const std::function<bool()>& halt)
 // caught, and come back to a round of the set. Starting from all rounds, those that
 // cannot are dropped until none is: a round where only a dropped round would serve the
 // player is no longer kept.
-bool Rounds::Settle(const Graph& graph, const std::function<bool()>& halt)
+bool Rounds::Settle(const Graph& graph, const std::function<bool()>& halt, List<uint64_t>& reached)
 {
     const size_t count = keys.size();
     kept.assign(count, 1);
     List<uint8_t> safe(graph.endCells.size());
     peak = std::max(peak, bytes() + graph.bytes() + Settling(count, safe.size()));
     List<uint64_t> within(count);
-    List<uint64_t> reached(count);
+    reached.resize(count);
     // The cells a round surely reaches, given what each round reaches: those its own moves
     // enter, and those every outcome of one of its safe ends reaches.
     const auto sweep = [&](const List<uint64_t>& from, List<uint64_t>& to, size_t id) {
@@ -387,7 +389,8 @@ bool Rounds::Settle(const Graph& graph, const std::function<bool()>& halt)
             }
         }
         // The map serves the root's pattern: once the root is dropped, what else it would
-        // keep is not worth the time, and it keeps nothing.
+        // keep is not worth the time, and it keeps nothing. What each round start reaches is
+        // left for judging the root.
         if (!kept[0]) {
             std::fill(kept.begin(), kept.end(), 0);
             return true;

@@ -117,14 +117,16 @@ private:
     // lists of cells for each round start, with its rounds to each cell and whether it is
     // kept, or whether each end is safe.
     std::size_t Settling(std::size_t starts, std::size_t ends) const;
-    // Finds what every round start keeps in reach; false when halt() says to stop.
-    bool Settle(const Graph& graph, const std::function<bool()>& halt);
+    // Finds what every round start keeps in reach; false when halt() says to stop. Where
+    // the root is dropped, leaves what each round start surely reaches as the root was.
+    bool Settle(const Graph& graph, const std::function<bool()>& halt, List<uint64_t>& reached);
     // Cells left that any move of the round may enter: a clear counts even where the chase
     // that would follow catches the player.
     uint64_t Passed(const Reach& reach) const;
-    // Finds whether the root is lost, where the map does not keep it; false when halt()
+    // Finds whether the root is lost, where the map does not keep it, starting from cells
+    // each round start is known to surely enter (what settling left); false when halt()
     // says to stop.
-    bool Judge(const Graph& graph, const std::function<bool()>& halt);
+    bool Judge(const Graph& graph, const std::function<bool()>& halt, List<uint64_t> sure);
     // Whether every cell stays in reach from each round start, and the rounds from each
     // to each cell.
     List<uint8_t> kept;
