@@ -118,7 +118,8 @@ private:
     // kept, or whether each end is safe.
     std::size_t Settling(std::size_t starts, std::size_t ends) const;
     // Finds what every round start keeps in reach; false when halt() says to stop. Where
-    // the root is dropped, leaves what each round start surely reaches as the root was.
+    // it drops the root, leaves in reached what each round start surely reaches in the
+    // pass that dropped it.
     bool Settle(const Graph& graph, const std::function<bool()>& halt, List<uint64_t>& reached);
     // Cells left that any move of the round may enter: a clear counts even where the chase
     // that would follow catches the player.
