@@ -18,6 +18,14 @@ constexpr size_t SweepsAsked = 64;
 // The chases the map remembers while it is made, a power of two.
 constexpr size_t ChasesKept = size_t{1} << 16;
 
+// Each growing list is given room for all the memory allows at once: room never written
+// takes no memory, and no list is copied as it grows. So what they hold is what they take.
+template <typename List>
+void ReserveAll(List& list, std::size_t memory)
+{
+    list.reserve(memory / sizeof(typename List::value_type));
+}
+
 uint64_t Mix(uint64_t key)
 {
     key = (key ^ key >> 31) * 0x9E3779B97F4A7C15u;
@@ -117,22 +125,14 @@ uint32_t Rounds::Add(uint64_t key)
     return static_cast<uint32_t>(keys.size() - 1);
 }
 
-// Each growing list is given room for all the memory allows at once: room never written
-// takes no memory, and no list is copied as it grows. So what they hold is what they take.
-template <typename T>
-void Rounds::Reserve(List<T>& list, std::size_t memory)
-{
-    list.reserve(memory / sizeof(T));
-}
-
 void Rounds::Graph::Reserve(std::size_t memory)
 {
-    Rounds::Reserve(firstEnd, memory);
-    Rounds::Reserve(firstOutcome, memory);
-    Rounds::Reserve(endCells, memory);
-    Rounds::Reserve(endOutcomes, memory);
-    Rounds::Reserve(entered, memory);
-    Rounds::Reserve(outcomes, memory);
+    ReserveAll(firstEnd, memory);
+    ReserveAll(firstOutcome, memory);
+    ReserveAll(endCells, memory);
+    ReserveAll(endOutcomes, memory);
+    ReserveAll(entered, memory);
+    ReserveAll(outcomes, memory);
 }
 
 std::size_t Rounds::Graph::bytes() const
@@ -160,7 +160,7 @@ bool Rounds::Map(const Node& root, std::size_t memory, const std::function<bool(
     Clear();
     enemyCount = root.count;
     target = root.toVisit;
-    Reserve(keys, memory);
+    ReserveAll(keys, memory);
     // The root is the map's first round start, though its round may be under way and the
     // order of its chase known: a key tells both, so its rounds are mapped as any other's.
     Add(root.Key());

@@ -111,8 +111,6 @@ private:
         void Reserve(std::size_t memory);
         std::size_t bytes() const;
     };
-    template <typename T>
-    static void Reserve(List<T>& list, std::size_t memory);
     // What settling and judging a map of so many round starts and ends need beside it: three
     // lists of cells for each round start, with its rounds to each cell and whether it is
     // kept, or whether each end is safe.
