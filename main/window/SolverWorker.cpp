@@ -40,10 +40,13 @@ void GiveBackStack()
     size_t size = 0;
     const bool known = pthread_attr_getstack(&attributes, &lowest, &size) == 0;
     pthread_attr_destroy(&attributes);
-    const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (!known || pageSize <= 0)
+        return;
+    const auto page = static_cast<uintptr_t>(pageSize);
     const auto low = (reinterpret_cast<uintptr_t>(lowest) + page - 1) & ~(page - 1);
     const auto here = reinterpret_cast<uintptr_t>(__builtin_frame_address(0));
-    if (!known || page == 0 || here < low + Margin)
+    if (here < low + Margin)
         return;
     const uintptr_t high = (here - Margin) & ~(page - 1);
     if (high > low)

@@ -504,7 +504,10 @@ TEST(SolverRounds, AMapStoppedAnywhereHoldsNothing)
         const Solver::Node root = Solver::Node::FromPosition(game.game.Position());
         Solver::Rounds rounds(game.field.pattern());
         int64_t asks = 0;
-        ASSERT_TRUE(rounds.Map(root, std::size_t{48} << 20, [&] { return ++asks < 0; }));
+        ASSERT_TRUE(rounds.Map(root, std::size_t{48} << 20, [&] {
+            ++asks;
+            return false;
+        }));
         const bool lost = rounds.Lost(root);
         const int32_t move = rounds.Best(root).move;
         EXPECT_NE(lost, move >= 0) << seed;
